@@ -1,0 +1,61 @@
+#include "caption/caption_effects.h"
+
+namespace parlavo {
+
+namespace {
+
+constexpr int kEntrySteps = 36;
+constexpr int kRiseStepTwips = 10;
+constexpr int kRiseEndTop = 60;
+
+} // namespace
+
+QString withLeadingSpaces(int count, const QString& text) {
+    return QString(qMax(count, 0), u' ') + text;
+}
+
+IntroStep introStepFor(int countdown) {
+    using Action = IntroStep::Action;
+    if (countdown >= 51)
+        return {Action::Scroll, countdown - 20};
+    if (countdown >= 21)
+        return {Action::ShowAndScroll, countdown - 20};
+    if (countdown >= 3)
+        return {Action::Hold, 0};
+    if (countdown == 0)
+        return {Action::ResetCountdown, 0};
+    return {Action::StartPlayback, 0};
+}
+
+SpanishEntryTick spanishEntryTick(qint16 marquee, const QString& spanish) {
+    const QString caption = withLeadingSpaces(kEntrySteps - marquee, spanish);
+    const qint16 next = static_cast<qint16>(marquee + 1);
+    if (next >= kEntrySteps)
+        return {caption, 0, true};
+    return {caption, next, false};
+}
+
+EnglishRiseTick englishRiseTick(int top) {
+    if (top > kRiseEndTop)
+        return {top - kRiseStepTwips, false};
+    return {kRiseEndTop, true};
+}
+
+QColor paletteColour(int index) {
+    static const QColor palette[16] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+                                       {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+                                       {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+                                       {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+    return palette[index & 15];
+}
+
+ColourStripTick colourStripTick(bool windowOpen, bool dragging, qint16 color1, qint16 color2, qint16 color3) {
+    const bool draw = !windowOpen && !dragging;
+    ColourStripTick tick{draw, draw ? paletteColour(color1) : QColor(), color1, color2, color3};
+    tick.color1 = tick.color2;
+    tick.color2 = tick.color3;
+    tick.color3 = tick.color1;
+    return tick;
+}
+
+} // namespace parlavo

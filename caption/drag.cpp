@@ -1,0 +1,14 @@
+#include "caption/drag.h"
+
+namespace parlavo {
+
+GrabOffset grabOffset(const PixelPoint& pointer, const PixelRect& recordedWindow) {
+    return {pointer.x - recordedWindow.left, pointer.y - recordedWindow.top};
+}
+
+DragTarget dragTarget(const PixelPoint& pointer, const GrabOffset& grab, const PixelRect& recordedWindow) {
+    // The recorded rectangle's top is always 0, so its bottom is its height.
+    return {pointer.x - grab.x, pointer.y - grab.y, recordedWindow.right - recordedWindow.left, recordedWindow.bottom};
+}
+
+} // namespace parlavo

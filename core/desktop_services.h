@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace parlavo {
+
+// A modal message with an OK button only; returns when the user has closed it.
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    virtual void show(const QString& caption, const QString& text) = 0;
+};
+
+// Opens a web page or a new e-mail in the user's default programs; failures are the caller's to ignore.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual bool open(const QUrl& target) = 0;
+};
+
+// A source of single-precision values r with 0 <= r < 1.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseedFromClock() = 0;
+    virtual float next() = 0;
+};
+
+} // namespace parlavo

@@ -1,0 +1,29 @@
+#include "core/qt_desktop_services.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+
+#include <chrono>
+
+namespace parlavo {
+
+void QtMessageBox::show(const QString& caption, const QString& text) {
+    QMessageBox::information(nullptr, caption, text, QMessageBox::Ok);
+}
+
+bool QtShell::open(const QUrl& target) {
+    return QDesktopServices::openUrl(target);
+}
+
+void ClockRandomSource::reseedFromClock() {
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    mEngine.seed(static_cast<std::mt19937::result_type>(now ^ (now >> 32)));
+}
+
+float ClockRandomSource::next() {
+    // generate_canonical can return exactly 1.0 through rounding; keep the promise 0 <= r < 1.
+    const float r = std::generate_canonical<float, 24>(mEngine);
+    return r < 1.0f ? r : 0.0f;
+}
+
+} // namespace parlavo

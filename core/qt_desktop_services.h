@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/desktop_services.h"
+
+#include <random>
+
+namespace parlavo {
+
+class QtMessageBox final : public MessageBox {
+public:
+    void show(const QString& caption, const QString& text) override;
+};
+
+class QtShell final : public Shell {
+public:
+    bool open(const QUrl& target) override;
+};
+
+// Reseeds from the clock at every request, so random selections never form a reproducible series.
+class ClockRandomSource final : public RandomSource {
+public:
+    void reseedFromClock() override;
+    float next() override;
+
+private:
+    std::mt19937 mEngine{std::random_device{}()};
+};
+
+} // namespace parlavo

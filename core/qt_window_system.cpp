@@ -1,0 +1,91 @@
+#include "core/qt_window_system.h"
+
+#include "core/units.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace parlavo {
+
+namespace {
+
+QSize primaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+
+} // namespace
+
+bool QtWindowSystem::GetCursorPos(PixelPoint& point) {
+    if (!QGuiApplication::primaryScreen())
+        return false;
+    const QPoint pos = QCursor::pos();
+    point = {pos.x(), pos.y()};
+    return true;
+}
+
+int QtWindowSystem::screenWidthTwips() const {
+    return primaryScreenSize().width() * kTwipsPerPixel;
+}
+
+int QtWindowSystem::screenHeightTwips() const {
+    return primaryScreenSize().height() * kTwipsPerPixel;
+}
+
+double QtWindowSystem::twipsPerPixelX() const {
+    return kTwipsPerPixel;
+}
+
+double QtWindowSystem::twipsPerPixelY() const {
+    return kTwipsPerPixel;
+}
+
+bool QtWindowSystem::MoveWindow(QWidget* window, int x, int y, int width, int height) {
+    if (!window)
+        return false;
+    const QRect wanted(x, y, width, height);
+    if (window->geometry() != wanted) {
+        window->setGeometry(wanted);
+        if (window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            window->raise();
+    }
+    return true;
+}
+
+bool QtWindowSystem::SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) {
+    if (!window)
+        return false;
+    if (!window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    window->setGeometry(x, y, width, height);
+    if (window->isVisible())
+        window->raise();
+    return true;
+}
+
+void QtWindowSystem::keepOnTop(QWidget* window) {
+    if (window && window->isVisible())
+        window->raise();
+}
+
+bool QtWindowSystem::GetWindowRect(QWidget* window, PixelRect& rect) {
+    if (!window)
+        return false;
+    const QRect g = window->geometry();
+    rect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+    return true;
+}
+
+void makeBorderlessWindow(QWidget* window, bool topmost) {
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        flags |= Qt::X11BypassWindowManagerHint;
+    if (topmost)
+        flags |= Qt::WindowStaysOnTopHint;
+    window->setWindowFlags(flags);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+} // namespace parlavo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/window_system.h"
+
+namespace parlavo {
+
+// Real windows through Qt. On X11 the windows it places bypass the window manager (so they land
+// exactly where asked), which also means nobody else keeps them on top: every move raises them.
+class QtWindowSystem final : public WindowSystem {
+public:
+    bool GetCursorPos(PixelPoint& point) override;
+    int screenWidthTwips() const override;
+    int screenHeightTwips() const override;
+    double twipsPerPixelX() const override;
+    double twipsPerPixelY() const override;
+    bool MoveWindow(QWidget* window, int x, int y, int width, int height) override;
+    bool SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) override;
+    void keepOnTop(QWidget* window) override;
+    bool GetWindowRect(QWidget* window, PixelRect& rect) override;
+};
+
+// Flags for a borderless top-level window that never takes the keyboard and is placed exactly.
+void makeBorderlessWindow(QWidget* window, bool topmost);
+
+} // namespace parlavo

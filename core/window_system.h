@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QWidget;
+
+namespace parlavo {
+
+struct PixelPoint {
+    qint32 x = 0;
+    qint32 y = 0;
+};
+
+// A screen rectangle in pixels; right and bottom lie just outside it.
+struct PixelRect {
+    qint32 left = 0;
+    qint32 top = 0;
+    qint32 right = 0;
+    qint32 bottom = 0;
+    qint32 width() const { return right - left; }
+    qint32 height() const { return bottom - top; }
+};
+
+// True when left <= x < right and top <= y < bottom.
+inline bool PtInRect(const PixelRect& rect, const PixelPoint& point) {
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
+}
+
+// Every call that touches real windows, the pointer or the screen goes through here, so tests can
+// stand in a fake that they move by hand. Positions and sizes of windows are in pixels.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // The pointer's screen position; false (and the point untouched) when it cannot be read.
+    virtual bool GetCursorPos(PixelPoint& point) = 0;
+
+    // The primary screen's size in twips and the twips in one pixel.
+    virtual int screenWidthTwips() const = 0;
+    virtual int screenHeightTwips() const = 0;
+    virtual double twipsPerPixelX() const = 0;
+    virtual double twipsPerPixelY() const = 0;
+
+    // Places and sizes a top-level window.
+    virtual bool MoveWindow(QWidget* window, int x, int y, int width, int height) = 0;
+    // Places and sizes a window and puts it above every normal window.
+    virtual bool SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) = 0;
+    // Puts a window that should stay above others back on top; cheap enough for every timer tick.
+    virtual void keepOnTop(QWidget* window) = 0;
+    // The window's screen rectangle; false (and the rectangle untouched) when it cannot be read.
+    virtual bool GetWindowRect(QWidget* window, PixelRect& rect) = 0;
+};
+
+} // namespace parlavo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/desktop_services.h"
+#include "core/form1.h"
+#include "tests/support/fake_character.h"
+#include "tests/support/fake_settings_store.h"
+#include "tests/support/fake_window_system.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace parlavo::test {
+
+class FakeMessageBox final : public MessageBox {
+public:
+    QStringList shown; // "caption|text"
+    void show(const QString& caption, const QString& text) override { shown << caption + QLatin1Char('|') + text; }
+};
+
+class FakeShell final : public Shell {
+public:
+    QList<QUrl> opened;
+    bool succeed = true;
+    bool open(const QUrl& target) override {
+        opened << target;
+        return succeed;
+    }
+};
+
+// Hands out the queued values in turn, then `fallback`; counts reseeds.
+class FakeRandomSource final : public RandomSource {
+public:
+    QList<float> values;
+    float fallback = 0.0f;
+    int reseeds = 0;
+    void reseedFromClock() override { ++reseeds; }
+    float next() override { return values.isEmpty() ? fallback : values.takeFirst(); }
+};
+
+// Everything a caption window needs, in memory; `form1` is built on them.
+struct FakeWorld {
+    SharedState state;
+    FakeSettingsStore store;
+    FakeWindowSystem windows;
+    FakeCharacters characters;
+    FakeMessageBox messageBox;
+    FakeRandomSource random;
+    Form1 form1{state, {store, windows, characters, messageBox, random}};
+
+    // Runs the start-up and then the given number of Timer1 ticks.
+    void startAndTick(int ticks) {
+        form1.Form_Load();
+        for (int i = 0; i < ticks; ++i)
+            form1.Form1_Timer1_Timer();
+    }
+};
+
+} // namespace parlavo::test

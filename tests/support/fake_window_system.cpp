@@ -1,0 +1,30 @@
+#include "tests/support/fake_window_system.h"
+
+namespace parlavo::test {
+
+bool FakeWindowSystem::GetCursorPos(PixelPoint& point) {
+    if (!cursorReadable)
+        return false;
+    point = pointer;
+    return true;
+}
+
+bool FakeWindowSystem::MoveWindow(QWidget* window, int x, int y, int width, int height) {
+    ++moveCalls;
+    mGeometry[window] = QRect(x, y, width, height);
+    return true;
+}
+
+bool FakeWindowSystem::SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) {
+    ++topmostCalls;
+    mGeometry[window] = QRect(x, y, width, height);
+    return true;
+}
+
+bool FakeWindowSystem::GetWindowRect(QWidget* window, PixelRect& rect) {
+    const QRect g = mGeometry.value(window);
+    rect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+    return true;
+}
+
+} // namespace parlavo::test

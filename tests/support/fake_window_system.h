@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/window_system.h"
+
+#include <QHash>
+#include <QRect>
+
+namespace parlavo::test {
+
+// Windows, a screen and a pointer that exist only in memory; tests move the pointer by hand.
+class FakeWindowSystem final : public WindowSystem {
+public:
+    int screenWidthPixels = 1920;
+    int screenHeightPixels = 1080;
+    PixelPoint pointer{5000, 5000};
+    bool cursorReadable = true;
+    int topmostCalls = 0;
+    int moveCalls = 0;
+
+    bool GetCursorPos(PixelPoint& point) override;
+    int screenWidthTwips() const override { return screenWidthPixels * 15; }
+    int screenHeightTwips() const override { return screenHeightPixels * 15; }
+    double twipsPerPixelX() const override { return 15.0; }
+    double twipsPerPixelY() const override { return 15.0; }
+    bool MoveWindow(QWidget* window, int x, int y, int width, int height) override;
+    bool SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) override;
+    void keepOnTop(QWidget*) override {}
+    bool GetWindowRect(QWidget* window, PixelRect& rect) override;
+
+    QRect geometry(QWidget* window) const { return mGeometry.value(window); }
+
+private:
+    QHash<QWidget*, QRect> mGeometry;
+};
+
+} // namespace parlavo::test
