@@ -52,6 +52,7 @@ QString QtSettingsStore::fileName() const {
 // QSettings salvages what it can from a damaged file and rewrites it at the next save; keep the
 // damaged original beside it so nothing the user had is lost for good.
 void QtSettingsStore::backUpIfCorrupt() {
+    mSettings->allKeys(); // the file is parsed, and its status known, on first use
     if (mSettings->status() != QSettings::FormatError)
         return;
     const QString original = fileName();

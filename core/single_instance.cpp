@@ -6,8 +6,6 @@
 #include <QStandardPaths>
 #include <QThread>
 
-#include <unistd.h>
-
 namespace parlavo {
 
 namespace {
@@ -43,8 +41,9 @@ QString SingleInstance::lockPath() const {
     return runtimeFolder() + QStringLiteral("/parlavo.lock");
 }
 
+// A full path keeps the socket beside the lock, private to this user's session.
 QString SingleInstance::serverName() const {
-    return QStringLiteral("parlavo-%1").arg(static_cast<qulonglong>(::getuid()));
+    return runtimeFolder() + QStringLiteral("/parlavo.socket");
 }
 
 bool SingleInstance::becomePrimary() {

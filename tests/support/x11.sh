@@ -1,0 +1,77 @@
+# Helpers for real-window tests; source it from a script run by scripts/with-x11.
+
+# wait_for SECONDS COMMAND...: polls every 0.1 s until COMMAND succeeds; fails after SECONDS.
+wait_for() {
+    local deadline=$(($(date +%s%N) + $1 * 1000000000))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# windows_titled TITLE: our windows (class parlavo) with exactly this title. Qt also makes a hidden
+# leader window titled "Parlavo" without a class; it is left out.
+windows_titled() {
+    local id
+    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+        xprop -id "$id" WM_CLASS 2>/dev/null | grep -q '"parlavo"' && echo "$id"
+    done
+    return 0
+}
+
+window_by_title() { windows_titled "$1" | head -n 1; }
+
+# The caption strip's window id.
+strip_window() { window_by_title Parlavo; }
+
+# geometry ID: "x y width height map-state" from xwininfo.
+geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State:/ {m=$NF}
+        END {print x, y, w, h, m}'
+}
+
+is_viewable() { [ -n "$1" ] && [ "$(geometry "$1" | awk '{print $5}')" = IsViewable ]; }
+
+# title_viewable TITLE: some window of ours with this title is mapped and viewable.
+title_viewable() {
+    local id
+    for id in $(windows_titled "$1"); do
+        is_viewable "$id" && return 0
+    done
+    return 1
+}
+
+# setting KEY: the value stored under [Spanish] in the test's Orna.conf.
+setting() { sed -n "s/^$1=//p" "$XDG_CONFIG_HOME/Orna.conf"; }
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
+
+hex_id() { printf '0x%x' "$1"; }
+
+# frame_of ID: the child of the root window that holds ID (the window manager's frame, or ID itself).
+frame_of() {
+    local id root parent
+    id=$(hex_id "$1")
+    root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+    while parent=$(xwininfo -id "$id" -tree | awk '/Parent window id:/ {print $4}') && [ "$parent" != "$root" ]; do
+        id=$parent
+    done
+    echo "$id"
+}
+
+# is_above A B: window A is stacked above window B (xwininfo lists the root's children topmost first).
+is_above() {
+    local stack a b
+    stack=$(xwininfo -root -children | awk '/^ +0x/ {print $1}')
+    a=$(grep -n "^$(frame_of "$1")\$" <<<"$stack" | cut -d: -f1)
+    b=$(grep -n "^$(frame_of "$2")\$" <<<"$stack" | cut -d: -f1)
+    [ -n "$a" ] && [ -n "$b" ] && [ "$a" -lt "$b" ]
+}
