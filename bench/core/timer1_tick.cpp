@@ -1,0 +1,56 @@
+// Counts the instructions of Timer1 ticks after the intro, with the strip open or collapsed, on the
+// real window system. Run under valgrind --tool=callgrind --collect-atstart=no (see timer1_tick.sh).
+#include "core/form1.h"
+#include "core/qt_desktop_services.h"
+#include "core/qt_settings_store.h"
+#include "core/qt_window_system.h"
+
+#include <QApplication>
+#include <QCursor>
+
+#include <valgrind/callgrind.h>
+
+#include <cstdio>
+#include <cstring>
+
+using namespace parlavo;
+
+namespace {
+
+class NoCharacters final : public Characters {
+public:
+    void Load(const QString&, const QString&) override { throw CharacterError("measuring without a character"); }
+    Character& operator()(const QString&) override { throw CharacterError("measuring without a character"); }
+};
+
+constexpr int kMeasuredTicks = 100;
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const bool collapsed = argc > 1 && std::strcmp(argv[1], "collapsed") == 0;
+    QtSettingsStore store;
+    QtWindowSystem windows;
+    QtMessageBox messageBox;
+    ClockRandomSource random;
+    NoCharacters characters;
+    SharedState state;
+    Form1 form1(state, {store, windows, characters, messageBox, random});
+    form1.Form_Load();
+    state.visi = 1;
+    // Over the strip keeps it open; far below it lets it collapse.
+    QCursor::setPos(collapsed ? QPoint(100, 600) : QPoint(900, 10));
+    for (int i = 0; i < 80; ++i) {
+        form1.Form1_Timer1_Timer();
+        QCoreApplication::processEvents();
+    }
+
+    CALLGRIND_TOGGLE_COLLECT;
+    for (int i = 0; i < kMeasuredTicks; ++i)
+        form1.Form1_Timer1_Timer();
+    CALLGRIND_TOGGLE_COLLECT;
+
+    std::printf("%s strip, %d ticks measured\n", collapsed ? "collapsed" : "open", kMeasuredTicks);
+    return form1.isOpen() == !collapsed ? 0 : 1;
+}
