@@ -43,4 +43,16 @@ wait "$pid" || status=$?
 expect_eq "$status" "0" "exit status after SIGTERM"
 expect_eq "$(setting left)" "12405" "saved left edge"
 expect_eq "$(setting voice)" "1" "saved voice"
+# Two copies started at the same instant leave exactly one running.
+"$program" 2>/dev/null &
+a=$!
+"$program" 2>/dev/null &
+b=$!
+wait_for 10 title_viewable Parlavo || fail "neither of two copies shows its strip"
+sleep 1
+alive=0
+for p in $a $b; do kill -0 "$p" 2>/dev/null && alive=$((alive + 1)); done
+expect_eq "$alive" "1" "copies running after a simultaneous start"
+kill -TERM $a $b 2>/dev/null || true
+wait $a $b 2>/dev/null || true
 echo "startup_x11: passed"
