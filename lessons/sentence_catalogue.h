@@ -26,6 +26,9 @@ private:
     int mId;
 };
 
+// The lessons are read from the resource :/lessons.json on first use; a damaged file throws
+// std::runtime_error from both functions below, which the catalogue tests rule out for the build.
+
 // The text stored under a sentence id. Throws SentenceNotFound for an id with no entry.
 QString LoadSentenceText(int id);
 
