@@ -1,0 +1,34 @@
+// Opens the settings dialog over a real caption window with the real store, window system and autostart
+// entry, as the Settings command will, and quits once the dialog has closed. The program itself has no
+// way to open the dialog without its menu, so the real-window test drives this instead.
+
+#include "core/form1.h"
+#include "core/qt_desktop_services.h"
+#include "core/qt_settings_store.h"
+#include "core/qt_window_system.h"
+#include "core/settings_io.h"
+#include "settings/autostart.h"
+#include "settings/form3.h"
+#include "tests/support/fake_character.h"
+
+#include <QApplication>
+
+using namespace parlavo;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Parlavo"));
+
+    QtSettingsStore store;
+    QtWindowSystem windows;
+    QtMessageBox messageBox;
+    ClockRandomSource random;
+    test::FakeCharacters characters;
+    SharedState state;
+    Form1 form1(state, {store, windows, characters, messageBox, random});
+    loadSettings(store, state, windows.screenWidthTwips());
+
+    Form3* dialog = showSettingsDialog(form1, store, systemAutostart());
+    QObject::connect(dialog, &QObject::destroyed, &app, &QCoreApplication::quit);
+    return QApplication::exec();
+}
