@@ -1,0 +1,63 @@
+#pragma once
+
+#include "agent/bird_animator.h"
+#include "agent/clock.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+namespace parlavo {
+
+// The bird's own window: frameless, above other windows, never taking the keyboard, shaped to the bird. It first
+// stands at the bottom-right corner of the primary screen's free area and can be dragged with the mouse. It
+// redraws only while something moves, and blinks now and then while idle.
+class BirdWindow final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kFrameMs = 40; // 25 frames a second at most
+
+    explicit BirdWindow(const Clock& clock);
+
+    void appear();
+    void disappear();
+    void wave();
+    void setBeakOpening(qreal opening);
+
+    // Where the bird stands on screen. Kept here, because right after the window is shown Qt's own idea of its
+    // position sometimes reads (0, 0) under a reparenting window manager.
+    QRect standing() const { return {home_.value_or(QPoint()), size()}; }
+    BirdPose pose() const { return animator_.poseAt(clock_.nowMs()); }
+    bool isAnimating() const { return frameTimer_.isActive(); }
+    bool isBlinkPending() const { return blinkTimer_.isActive(); }
+    // The bird as it is drawn now, on a transparent background.
+    QImage picture() const;
+
+signals:
+    // The bird was dragged somewhere else.
+    void moved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void startMotion(BirdAnimator::Motion motion);
+    void showFrame();
+    void scheduleBlink();
+    void updateShape(const BirdPose& pose);
+    void placeAtScreenCorner();
+
+    const Clock& clock_;
+    BirdAnimator animator_;
+    QTimer frameTimer_;
+    QTimer blinkTimer_;
+    std::optional<QPoint> grip_;        // where the pointer holds the bird while dragging, in the window
+    std::optional<BirdPose> shapedFor_; // the outline the window mask was last cut to
+    std::optional<QPoint> home_;
+};
+
+} // namespace parlavo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "agent/balloon_window.h"
+#include "agent/bird_window.h"
+#include "agent/stage.h"
+
+namespace parlavo {
+
+// The bird's window and its balloon, kept side by side wherever the bird is dragged.
+class CharacterStage final : public Stage {
+public:
+    explicit CharacterStage(const Clock& clock);
+
+    void appear() override;
+    void disappear() override;
+    void wave() override;
+    void setBeakOpening(qreal opening) override;
+    void showBalloon(const QString& line) override;
+    void highlightWord(qsizetype start, qsizetype length) override;
+    void closeBalloon() override;
+
+    BirdWindow& bird() { return bird_; }
+    BalloonWindow& balloon() { return balloon_; }
+
+private:
+    void placeBalloon();
+
+    BirdWindow bird_;
+    BalloonWindow balloon_;
+};
+
+} // namespace parlavo

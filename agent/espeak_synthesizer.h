@@ -1,0 +1,39 @@
+#pragma once
+
+#include "agent/utterance.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace parlavo {
+
+// The speech library. Its state belongs to the process and it is not thread-safe: it is loaded once, by the
+// first synthesizer, and kept until the process ends (shutting it down can hang on its own thread). Synthesizers
+// take turns at it, each with its own voice; EspeakVoice gives one a thread of its own.
+class EspeakSynthesizer {
+public:
+    // dataPath: the library's data folder, empty for its own; only the first synthesizer's counts. When the data
+    // cannot be loaded every line renders silently, and standard error is told so once.
+    explicit EspeakSynthesizer(const QString& dataPath = {});
+    EspeakSynthesizer(const EspeakSynthesizer&) = delete;
+    EspeakSynthesizer& operator=(const EspeakSynthesizer&) = delete;
+
+    bool hasSound() const { return sampleRate_ > 0; }
+    int sampleRate() const { return sampleRate_; }
+
+    // False when the library does not know the voice; the current one then stays.
+    bool setVoice(const QString& name);
+
+    // Renders the whole line; stops early and returns an empty utterance as soon as shouldStop() is true.
+    Utterance render(const QString& line, const std::function<bool()>& shouldStop = {});
+
+    // Speaking rate in words per minute.
+    static constexpr int kWordsPerMinute = 140;
+
+private:
+    int sampleRate_ = 0;
+    QString voice_ = QStringLiteral("es");
+};
+
+} // namespace parlavo

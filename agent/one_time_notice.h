@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDebug>
+
+#include <atomic>
+
+namespace parlavo {
+
+// A warning worth one line on standard error per process, however often its cause comes up.
+class OneTimeNotice {
+public:
+    explicit OneTimeNotice(const char* text) : text_(text) {}
+
+    void show() {
+        if (!shown_.exchange(true))
+            qWarning("%s", text_);
+    }
+
+private:
+    const char* text_;
+    std::atomic<bool> shown_{false};
+};
+
+} // namespace parlavo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace parlavo {
+
+// How long the "Wave" gesture lasts on stage.
+inline constexpr qint64 kWaveMs = 1500;
+
+// What the character's performance shows on screen: the bird and its balloon.
+class Stage {
+public:
+    virtual ~Stage() = default;
+
+    virtual void appear() = 0;
+    virtual void disappear() = 0;
+    virtual void wave() = 0;
+    // 0 shut .. 1 wide open.
+    virtual void setBeakOpening(qreal opening) = 0;
+
+    virtual void showBalloon(const QString& line) = 0;
+    // Marks the word being spoken as a range of the line; a length of 0 marks none.
+    virtual void highlightWord(qsizetype start, qsizetype length) = 0;
+    virtual void closeBalloon() = 0;
+};
+
+} // namespace parlavo

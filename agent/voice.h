@@ -1,0 +1,30 @@
+#pragma once
+
+#include "agent/utterance.h"
+
+#include <QObject>
+#include <QString>
+
+namespace parlavo {
+
+// Turns lines into speech. Rendering happens away from the caller, who gets the result through rendered().
+class Voice : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Starts rendering a line and returns at once; the ticket comes back with the result.
+    virtual void render(quint64 ticket, const QString& line) = 0;
+    // Gives up every line asked for so far: their results never arrive.
+    virtual void cancel() = 0;
+    // Speaks the lines asked for from now on with the named voice ("es", "en-us", ...).
+    virtual void setVoiceName(const QString& name) = 0;
+
+signals:
+    void rendered(quint64 ticket, const parlavo::Utterance& utterance);
+};
+
+// The voice for a locale id (LCID), or the empty text for an id that should keep the current voice.
+QString voiceNameForLanguage(int languageId);
+
+} // namespace parlavo

@@ -1,0 +1,37 @@
+#include "agent/window_shape.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QList>
+#include <QRect>
+
+namespace parlavo {
+
+bool windowsNeedMasks() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+QRegion opaqueArea(const QImage& picture) {
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    QList<QRect> runs;
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        int x = 0;
+        while (x < argb.width()) {
+            while (x < argb.width() && qAlpha(row[x]) == 0)
+                ++x;
+            const int start = x;
+            while (x < argb.width() && qAlpha(row[x]) != 0)
+                ++x;
+            if (x > start)
+                runs.append(QRect(start, y, x - start, 1));
+        }
+    }
+    if (runs.isEmpty()) // an empty mask would mean no mask at all: keep a region, but outside the picture
+        return QRegion(-1, -1, 1, 1);
+    QRegion area;
+    area.setRects(runs.constData(), int(runs.size())); // one-pixel rows in order, as setRects wants them
+    return area;
+}
+
+} // namespace parlavo

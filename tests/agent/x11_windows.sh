@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The bird's windows on an X server without a compositor (Xvfb and openbox): where they stand, that nothing but
+# the bird shows of its window, that they stay above a normal window without ever taking the keyboard, that the
+# balloon comes with the speech and goes after it, and that the bird hides, shows and can be dragged.
+# Run by scripts/with-x11 with the demo program as $1.
+set -euo pipefail
+source "$(dirname "$0")/../support/x11.sh"
+demo=$1
+work=$PARLAVO_TMP
+
+titled() { xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+found() { [ -n "$(titled "$1")" ]; }
+pixel() { convert "$work/screen.png" -format "%[pixel:p{$1,$2}]" info:; }
+shoot() { import -window root "$work/screen.png"; }
+stacking_index() { xprop -root _NET_CLIENT_LIST_STACKING | tr ',' '\n' | grep -n "$(printf '0x%x' "$1")\$" | cut -d: -f1; }
+demo_said() { grep -q "$1" "$work/demo.log"; }
+is_white() { [[ "$(pixel "$1" "$2")" =~ ^(white|srgb\(255,255,255\))$ ]]; }
+drawn_at() { shoot && ! is_white "$1" "$2"; }
+placed_at() { [ "$(geometry "$1" | cut -d' ' -f1-2)" = "$2 $3" ]; }
+hidden() { ! is_viewable "$1"; }
+
+# A plain white window under the bird's corner: anything of the bird's window but the bird would hide it.
+xmessage -geometry 700x500-0-0 -bg white -fg white "under the bird" &
+wait_for 10 found xmessage || fail "the normal window did not show"
+normal=$(titled xmessage)
+
+mkfifo "$work/commands"
+exec 3<>"$work/commands"
+"$demo" <&3 >"$work/demo.log" 2>&1 &
+demo_pid=$!
+trap 'kill $demo_pid 2>/dev/null || true' EXIT
+
+wait_for 20 found Peedy || fail "the bird's window did not show"
+bird=$(titled Peedy)
+read -r x y w h _ <<<"$(geometry "$bird")"
+read -r screen_w screen_h <<<"$(xwininfo -root | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w, h}')"
+expect_eq "$((x + w)) $((y + h))" "$screen_w $screen_h" "the bird's bottom-right corner"
+wait_for 10 drawn_at $((x + w / 2)) $((y + h / 2)) || fail "the bird was not drawn"
+
+# Only the bird shows: the window's corners let the white window through.
+is_white $((x + 1)) $((y + 1)) || fail "the bird's window shows at its top-left corner"
+is_white $((x + w - 2)) $((y + 1)) || fail "the bird's window shows at its top-right corner"
+
+xprop -id "$bird" WM_HINTS | grep -q 'accepts input or input focus: False' || fail "the bird would take the keyboard"
+xprop -id "$bird" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE' || fail "the bird is not kept above"
+# Taskbars leave out utility windows that belong to another (here Qt's hidden leader window).
+xprop -id "$bird" _NET_WM_WINDOW_TYPE | grep -q '= _NET_WM_WINDOW_TYPE_UTILITY' || fail "the bird is no utility window"
+xprop -id "$bird" WM_TRANSIENT_FOR | grep -q 'window id' || fail "the bird would show in the taskbar"
+xdotool windowactivate --sync "$normal" windowraise "$normal"
+[ "$(stacking_index "$bird")" -gt "$(stacking_index "$normal")" ] || fail "the bird went below a normal window"
+
+echo "say ¿Qué tal estás hoy? Muy bien, gracias." >&3
+wait_for 20 found "Peedy balloon" || fail "no balloon while speaking"
+balloon=$(titled "Peedy balloon")
+read -r bx by bw bh _ <<<"$(geometry "$balloon")"
+# Its right edge reaches just over the bird's window, its bottom ends at the bird's head.
+[ "$((bx + bw))" -gt "$x" ] && [ "$((bx + bw))" -lt "$((x + w / 2))" ] && [ "$((by + bh))" -gt "$y" ] &&
+    [ "$((by + bh))" -lt "$((y + h / 2))" ] || fail "the balloon is not beside the bird: $bx $by ${bw}x$bh"
+xprop -id "$balloon" WM_HINTS | grep -q 'accepts input or input focus: False' || fail "the balloon takes the keyboard"
+wait_for 30 demo_said "speech finished" || fail "the line was not spoken to the end"
+# No sound server here: the bird speaks silently, and says so in one line.
+expect_eq "$(grep -v -x -E 'shown|speech (started|finished)' "$work/demo.log" || true)" \
+    "parlavo: no sound output could be opened; the bird speaks without sound" "standard error without sound"
+wait_for 10 hidden "$balloon" || fail "the balloon stayed after the speech"
+
+xdotool mousemove $((x + w / 2)) $((y + h / 2)) mousedown 1 mousemove $((x + w / 2 - 300)) $((y + h / 2 - 200)) \
+    mouseup 1
+wait_for 10 placed_at "$bird" $((x - 300)) $((y - 200)) || fail "the bird was not dragged: $(geometry "$bird")"
+[ "$(xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}')" != "$(printf '0x%x' "$bird")" ] ||
+    fail "the bird took the focus when clicked"
+
+echo hide >&3
+wait_for 10 hidden "$bird" || fail "the bird did not hide"
+echo show >&3
+wait_for 10 is_viewable "$bird" || fail "the bird did not show again"
+placed_at "$bird" $((x - 300)) $((y - 200)) || fail "the bird came back elsewhere: $(geometry "$bird")"
+echo quit >&3
+wait "$demo_pid" || fail "the demo did not end cleanly"
+trap - EXIT
+echo "bird windows: all checks passed"
