@@ -1,10 +1,13 @@
 #include "core/form1.h"
 
 #include "caption/caption_effects.h"
+#include "core/integer16.h"
 #include "lessons/playback_cycle.h"
 #include "lessons/sentence_selector.h"
 
 #include <QLabel>
+
+#include <cstdio>
 
 namespace parlavo {
 
@@ -41,9 +44,15 @@ private:
 
 void Form1::NextSentence() {
     SentenceSelector selector(mState, mServices.random, mServices.messageBox);
-    if (selector.selectInto({mstrSpanish, mstrEnglish, mintRandomId})) {
-        Label1->setToolTip(mstrSpanish);
-        Label2->setToolTip(mstrEnglish);
+    try {
+        if (selector.selectInto({mstrSpanish, mstrEnglish, mintRandomId})) {
+            Label1->setToolTip(mstrSpanish);
+            Label2->setToolTip(mstrEnglish);
+        }
+    } catch (const OverflowError& error) {
+        // Only a reading position far outside the lessons gets here; the current sentence stays,
+        // where letting the error out of a timer's slot would end the program.
+        std::fprintf(stderr, "parlavo: cannot choose the next sentence (%s)\n", error.what());
     }
 }
 

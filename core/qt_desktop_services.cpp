@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include <chrono>
+#include <cstdint>
 
 namespace parlavo {
 
@@ -15,9 +16,11 @@ bool QtShell::open(const QUrl& target) {
     return QDesktopServices::openUrl(target);
 }
 
+// Two reseeds in a row can read the same clock value; the counter keeps their series apart.
 void ClockRandomSource::reseedFromClock() {
-    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    mEngine.seed(static_cast<std::mt19937::result_type>(now ^ (now >> 32)));
+    const auto now = static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    const std::uint64_t mixed = now ^ (++mReseeds * 0x9e3779b97f4a7c15ull);
+    mEngine.seed(static_cast<std::mt19937::result_type>(mixed ^ (mixed >> 32)));
 }
 
 float ClockRandomSource::next() {

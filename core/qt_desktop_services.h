@@ -2,6 +2,7 @@
 
 #include "core/desktop_services.h"
 
+#include <cstdint>
 #include <random>
 
 namespace parlavo {
@@ -24,6 +25,7 @@ public:
 
 private:
     std::mt19937 mEngine{std::random_device{}()};
+    std::uint64_t mReseeds = 0;
 };
 
 } // namespace parlavo

@@ -30,6 +30,17 @@ private slots:
         QCOMPARE(world.form1.Label2->toolTip() == world.form1.mstrEnglish, tooltips);
     }
 
+    void positionFarOutsideTheLessonsKeepsTheSentence() {
+        FakeWorld world;
+        world.state.rd = 1;
+        world.state.guage = 3;
+        world.state.guagen = -32768; // its lesson part overflows 16 bits
+        world.form1.mstrSpanish = QStringLiteral("kept");
+        world.form1.NextSentence();
+        QCOMPARE(world.form1.mstrSpanish, QStringLiteral("kept"));
+        QVERIFY(world.messageBox.shown.isEmpty());
+    }
+
     void playbackTimerDrivesTheCaption() {
         FakeWorld world;
         world.state.ce = 1;
