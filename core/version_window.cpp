@@ -1,5 +1,7 @@
 #include "core/version_window.h"
 
+#include "agent/bird_painter.h"
+
 #include "core/qt_window_system.h"
 
 #include <QMouseEvent>
@@ -18,8 +20,11 @@ QPixmap VersionWindow::versionPicture() {
     QPixmap picture(kWidthPixels, kHeightPixels);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    QSvgRenderer renderer(QStringLiteral(":/version.svg"));
-    renderer.render(&painter, QRectF(0, 0, kWidthPixels, kHeightPixels));
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(QStringLiteral(":/version.svg")).render(&painter, QRectF(0, 0, kWidthPixels, kHeightPixels));
+    // The same bird that reads the lessons aloud, waving hello.
+    const QRectF birdBox(45, 84, 120, 130);
+    paintBird(painter, birdBox, BirdPose{1.0, 1.0, 0.35, 0.8});
     return picture;
 }
 
