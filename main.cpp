@@ -5,6 +5,8 @@
 #include "core/shutdown.h"
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
+#include "menu/form2.h"
+#include "settings/autostart.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -70,6 +72,8 @@ int main(int argc, char* argv[]) {
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &form1, [&form1] { Shutdown(form1); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form1,
                      [&form1](QSessionManager&) { Shutdown(form1); });
+    QtShell shell;
+    Form2 form2(form1, shell, store, systemAutostart());
 
     form1.Form_Load();
     return QApplication::exec();
