@@ -61,10 +61,14 @@ void BirdWindow::setBeakOpening(qreal opening) {
 }
 
 QImage BirdWindow::picture() const {
+    return pictureOf(pose());
+}
+
+QImage BirdWindow::pictureOf(const BirdPose& pose) const {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    paintBird(painter, rect(), pose());
+    paintBird(painter, rect(), pose);
     return image;
 }
 
@@ -134,12 +138,7 @@ void BirdWindow::updateShape(const BirdPose& pose) {
     if (shapedFor_ == outline)
         return;
     shapedFor_ = outline;
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paintBird(painter, rect(), outline);
-    painter.end();
-    setMask(opaqueArea(image));
+    setMask(opaqueArea(pictureOf(outline)));
 }
 
 void BirdWindow::placeAtScreenCorner() {

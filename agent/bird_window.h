@@ -45,6 +45,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QImage pictureOf(const BirdPose& pose) const;
     void startMotion(BirdAnimator::Motion motion);
     void showFrame();
     void scheduleBlink();

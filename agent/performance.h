@@ -21,7 +21,7 @@ class Performance final : public QObject {
 public:
     static constexpr qint64 kFrameMs = 40;               // how often the beak and the balloon follow the sound
     static constexpr qint64 kBalloonLingerMs = 1000;     // the balloon stays this long after the last word
-    static constexpr qint64 kStalledSoundGraceMs = 2000; // a sound device that stops moving is given up after this
+    static constexpr qint64 kStalledSoundGraceMs = 3000; // a sound device that stops moving is given up after this
 
     Performance(Voice& voice, SpeechOutput& output, Stage& stage, const Clock& clock, QObject* parent = nullptr);
 

@@ -52,19 +52,13 @@ private slots:
         QCOMPARE(spokenWords(utterance), words);
         QVERIFY(!utterance.pcm.isEmpty());
         QCOMPARE(utterance.durationMs, utterance.pcm.size() / 2 * 1000 / 22050);
-        // Somewhere between a fast and a very slow speaker.
+        // Somewhere between a fast and a very slow speaker: 0.5 to 5 s for the twenty characters.
         QVERIFY2(utterance.durationMs >= line.size() * 25 && utterance.durationMs <= line.size() * 250,
                  qPrintable(QString::number(utterance.durationMs)));
         for (qsizetype i = 1; i < utterance.words.size(); ++i)
             QVERIFY(utterance.words[i - 1].atMs < utterance.words[i].atMs);
         QVERIFY(utterance.words.last().atMs < utterance.durationMs);
         QCOMPARE(utterance.beakSteps.size(), (utterance.durationMs + 39) / 40);
-    }
-
-    void rendersATwentyCharacterLineInPlausibleTime() {
-        EspeakSynthesizer synthesizer;
-        const Utterance utterance = synthesizer.render("Buenos días, señora.");
-        QVERIFY(utterance.durationMs >= 500 && utterance.durationMs <= 5000);
     }
 
     void rendersNothingForNothing() {
