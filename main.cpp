@@ -1,3 +1,4 @@
+#include "agent/agent_control.h"
 #include "core/form1.h"
 #include "core/qt_desktop_services.h"
 #include "core/qt_settings_store.h"
@@ -18,12 +19,6 @@ using namespace parlavo;
 
 namespace {
 
-// TEMPORARY until the character lands.
-class NoCharacters final : public Characters {
-public:
-    void Load(const QString&, const QString&) override { throw CharacterError("no character"); }
-    Character& operator()(const QString&) override { throw CharacterError("no character"); }
-};
 
 // The strip needs global window positions and the global pointer, which Wayland gives no client:
 // run on XWayland when it is there.
@@ -63,7 +58,7 @@ int main(int argc, char* argv[]) {
     QtWindowSystem windows;
     QtMessageBox messageBox;
     ClockRandomSource random;
-    NoCharacters characters;
+    AgentCharacters characters;
     SharedState state;
     Form1 form1(state, {store, windows, characters, messageBox, random});
 
