@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build, unpacks it into a scratch root, checks that every file
+# is where desktops, menus, software centres and man look for it, and starts the unpacked program.
+#   install_package.sh CPACK BUILD_DIR SANITIZED
+# A sanitizer build's program is not the one that ships: with SANITIZED 1 the test is skipped (77).
+set -euo pipefail
+cpack=$1 build=$2 sanitized=$3
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/package.sh"
+source "$here/../support/x11.sh"
+
+if [ "$sanitized" = 1 ]; then
+    echo "package_install: skipped, a sanitizer build is not packaged"
+    exit 77
+fi
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/parlavo-package.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+
+deb=$(build_package "$cpack" "$build" "$scratch/out") || fail "cpack could not build the package"
+[ -f "$deb" ] || fail "no $deb; cpack made: $(ls "$scratch/out")"
+expect_eq "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" "parlavo 1.01" "package and version"
+depends=$(depended_on "$deb")
+for needed in espeak-ng-data fonts-liberation; do
+    grep -qx "$needed" <<<"$depends" || fail "Depends lacks $needed"
+done
+
+dpkg-deb -x "$deb" "$scratch/root"
+usr=$scratch/root/usr
+program=$usr/bin/parlavo
+for file in bin/parlavo share/applications/parlavo.desktop share/icons/hicolor/48x48/apps/parlavo.png \
+    share/icons/hicolor/128x128/apps/parlavo.png share/icons/hicolor/scalable/apps/parlavo.svg \
+    share/metainfo/example.parlavo.Parlavo.metainfo.xml share/man/man1/parlavo.1 share/doc/parlavo/copyright; do
+    [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
+done
+[ -x "$program" ] || fail "/usr/bin/parlavo is not executable"
+file "$program" | grep -q ', stripped' || fail "the program is not stripped: $(file "$program")"
+! readelf -d "$program" | grep -qE 'R(UN)?PATH' || fail "the program still looks for libraries in the build"
+
+# Every library the program links comes with a package it depends on.
+for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    path=$(ldd "$program" | awk -v l="$library" '$1 == l {print $3}')
+    package=$(owner "$path") || fail "no package holds $library ($path)"
+    grep -qx "$package" <<<"$depends" || fail "$library comes with $package, which Depends lacks"
+done
+
+# The desktop entry, menu icon and software-centre entry point at one another and at the program.
+desktop=$usr/share/applications/parlavo.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+expect_eq "$(sed -n 's/^Exec=//p' "$desktop")" "parlavo" "Exec"
+expect_eq "$(sed -n 's/^Icon=//p' "$desktop")" "parlavo" "Icon"
+appstreamcli validate-tree --no-net "$scratch/root" || fail "appstreamcli rejects the installed tree"
+metainfo=$usr/share/metainfo/example.parlavo.Parlavo.metainfo.xml
+grep -q '<launchable type="desktop-id">parlavo.desktop</launchable>' "$metainfo" || fail "launchable"
+grep -q '<release version="1.01"' "$metainfo" || fail "no release 1.01 in the metainfo"
+
+# The icons are the bird's head filling the square: transparent around the crest and sides, not the whole
+# bird shrunk into it.
+for size in 48 128; do
+    png=$usr/share/icons/hicolor/${size}x${size}/apps/parlavo.png
+    expect_eq "$(identify -format '%w %h %m' "$png")" "$size $size PNG" "the ${size}px icon"
+    IFS='x+' read -r w h x y <<<"$(identify -format '%@' "$png")"
+    ((x >= 1 && y >= 1)) || fail "the ${size}px icon's head is cut at the top or side (drawn at $w x $h + $x + $y)"
+    ((w * 100 >= size * 85 && h * 100 >= size * 85)) || fail "the head fills only $w x $h of the ${size}px icon"
+done
+svg=$usr/share/icons/hicolor/scalable/apps/parlavo.svg
+grep -q 'viewBox="0 0 128 128"' "$svg" || fail "the scalable icon has no square view box"
+(($(grep -c '<path' "$svg") >= 10)) || fail "the scalable icon holds no bird"
+expect_eq "$(tail -n 1 "$svg")" "</svg>" "the scalable icon's last line"
+
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$usr/share/man/man1/parlavo.1" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the manual page: $warnings"
+
+# The unpacked program runs from its own place with nothing else from the build.
+cd "$scratch"
+"$here/../../scripts/with-x11" bash "$here/installed_splash_x11.sh" "$program" "$deb"
+echo "package_install: passed"
