@@ -19,7 +19,6 @@ using namespace parlavo;
 
 namespace {
 
-
 // The strip needs global window positions and the global pointer, which Wayland gives no client:
 // run on XWayland when it is there.
 bool chooseDisplay() {
