@@ -2,7 +2,6 @@
 #include "lessons/playback_cycle.h"
 #include "tests/support/fake_character.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 Q_DECLARE_METATYPE(parlavo::SharedState)
@@ -12,15 +11,16 @@ using parlavo::test::FakeCharacter;
 
 namespace {
 
-// Records what the cycle asks for, each as "what@tick" with ticks counted from 1.
+// Records what the cycle asks for as "what@tick", ticks counted from 1, and the ticks of new sentences.
 class RecordingView final : public PlaybackView {
 public:
     QStringList events;
+    QList<int> nextAt;
     int tick = 0;
     FakeCharacter character;
     qint16 voice = 1;
 
-    void nextSentence() override { record("next"); }
+    void nextSentence() override { nextAt << tick; }
     void startSpanishEntry() override { record("spanish"); }
     void startEnglishRise() override { record("english"); }
     void blankSpanish() override { record("blankSpanish"); }
@@ -30,7 +30,12 @@ public:
         readAloudAndWave(character, QStringLiteral("Hola"), voice);
     }
 
-    QStringList eventsNamed(const QString& what) const { return events.filter(QRegularExpression('^' + what + '@')); }
+    void run(SharedState& state, int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            ++tick;
+            playbackTick(state, *this);
+        }
+    }
 
 private:
     void record(const char* what) { events << QStringLiteral("%1@%2").arg(QLatin1String(what)).arg(tick); }
@@ -45,123 +50,80 @@ SharedState settings(qint16 ce, qint16 n, qint16 etime, qint16 ctime) {
     return state;
 }
 
-void run(SharedState& state, RecordingView& view, int ticks) {
-    for (int i = 0; i < ticks; ++i) {
-        ++view.tick;
-        playbackTick(state, view);
-    }
-}
-
-QStringList ticksOf(const QString& what, std::initializer_list<int> ticks) {
-    QStringList events;
-    for (int tick : ticks)
-        events << QStringLiteral("%1@%2").arg(what).arg(tick);
-    return events;
-}
-
 } // namespace
 
 class TestPlaybackCycle : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstCycleShowsBothLanguagesInTurn_data() {
+    // A display cycle lasts etime + ctime seconds and two ticks; a new sentence comes after n of them.
+    void cycleShowsBothLanguagesThenMovesOn_data() {
         QTest::addColumn<SharedState>("state");
-        QTest::addColumn<QStringList>("events");
-        QTest::newRow("Spanish first") << settings(1, 2, 5, 3)
-                                       << QStringList{"spanish@1", "speak@1", "blankSpanish@51", "english@51",
-                                                      "clearEnglish@82"};
+        QTest::addColumn<QString>("firstCycle");
+        QTest::addColumn<QList<int>>("nextAt");
+        const char* spanishFirst = "spanish@1 speak@1 blankSpanish@51 english@51 clearEnglish@82";
+        QList<int> everyTick;
+        for (int tick = 1; tick <= 500; ++tick)
+            everyTick << tick;
+
+        QTest::newRow("first-run settings") << settings(1, 2, 5, 3) << spanishFirst << QList<int>{165, 329, 493};
         QTest::newRow("English first") << settings(0, 2, 5, 3)
-                                       << QStringList{"english@1", "clearEnglish@31", "spanish@31", "speak@31",
-                                                      "blankSpanish@82"};
-        QTest::newRow("Spanish first, short Spanish")
-            << settings(1, 2, 2, 7)
-            << QStringList{"spanish@1", "speak@1", "blankSpanish@21", "english@21", "clearEnglish@92"};
-        QTest::newRow("English first, long English")
-            << settings(2, 2, 2, 7)
-            << QStringList{"english@1", "clearEnglish@71", "spanish@71", "speak@71", "blankSpanish@92"};
-        QTest::newRow("unknown phase does nothing") << [] {
-            SharedState state = settings(1, 2, 5, 3);
-            state.phase = 7;
-            return state;
-        }() << QStringList();
+                                       << "english@1 clearEnglish@31 spanish@31 speak@31 blankSpanish@82"
+                                       << QList<int>{165, 329, 493};
+        QTest::newRow("anything but 1 is English first")
+            << settings(2, 2, 2, 7) << "english@1 clearEnglish@71 spanish@71 speak@71 blankSpanish@92"
+            << QList<int>{185, 369};
+        QTest::newRow("n = 1") << settings(1, 1, 5, 3) << spanishFirst << QList<int>{83, 165, 247, 329, 411, 493};
+        QTest::newRow("n = 0") << settings(1, 0, 5, 3) << spanishFirst << everyTick;
+        QTest::newRow("n < 0") << settings(1, -3, 5, 3) << spanishFirst << everyTick;
     }
-    void firstCycleShowsBothLanguagesInTurn() {
+    void cycleShowsBothLanguagesThenMovesOn() {
         QFETCH(SharedState, state);
-        QFETCH(QStringList, events);
+        QFETCH(QString, firstCycle);
+        QFETCH(QList<int>, nextAt);
         RecordingView view;
-        run(state, view, 82 + 10 * (state.etime - 5 + state.ctime - 3));
-        QCOMPARE(view.events, events);
+        view.run(state, 10 * (state.etime + state.ctime) + 2);
+        QCOMPARE(view.events.join(u' '), firstCycle);
+        view.run(state, 500 - view.tick);
+        QCOMPARE(view.nextAt, nextAt);
     }
 
-    void newSentenceAfterEveryNCycles_data() {
-        QTest::addColumn<SharedState>("state");
-        QTest::addColumn<QStringList>("selections");
-        QTest::newRow("first run") << settings(1, 2, 5, 3) << ticksOf("next", {165, 329, 493});
-        QTest::newRow("English first") << settings(0, 2, 5, 3) << ticksOf("next", {165, 329, 493});
-        QTest::newRow("every cycle") << settings(1, 1, 5, 3) << ticksOf("next", {83, 165, 247, 329, 411, 493});
-    }
-    void newSentenceAfterEveryNCycles() {
-        QFETCH(SharedState, state);
-        QFETCH(QStringList, selections);
-        RecordingView view;
-        run(state, view, 500);
-        QCOMPARE(view.eventsNamed("next"), selections);
-    }
-
-    void noCyclesWantedSelectsOnEveryTick_data() {
-        QTest::addColumn<qint16>("n");
-        QTest::newRow("zero") << qint16(0);
-        QTest::newRow("negative") << qint16(-3);
-    }
-    void noCyclesWantedSelectsOnEveryTick() {
-        QFETCH(qint16, n);
-        SharedState state = settings(1, n, 5, 3);
-        RecordingView view;
-        run(state, view, 200);
-        QCOMPARE(view.eventsNamed("next").size(), 200);
-    }
-
-    void pauseResumesWhereItStopped() {
+    // A stopped timer gives no ticks; however long the pause, the cycle goes on as if there was none.
+    void pauseInTheEnglishPartResumesUnchanged() {
         SharedState steady = settings(1, 2, 5, 3);
+        SharedState paused = steady;
         RecordingView steadyView;
-        run(steady, steadyView, 400);
-
-        SharedState paused = settings(1, 2, 5, 3);
         RecordingView pausedView;
-        run(paused, pausedView, 60); // into the English part
-        const SharedState atPause = paused;
-        QCoreApplication::processEvents(); // nothing but ticks may move the cycle on
-        QCOMPARE(paused.tickcount, atPause.tickcount);
-        QCOMPARE(paused.phase, atPause.phase);
-        run(paused, pausedView, 340);
+        steadyView.run(steady, 400);
+        pausedView.run(paused, 60); // English shows from tick 51 to 82
+        QTest::qWait(250);
+        pausedView.run(paused, 340);
         QCOMPARE(pausedView.events, steadyView.events);
+        QCOMPARE(pausedView.nextAt, steadyView.nextAt);
     }
 
+    // The character reads once a cycle; whatever it fails at, the lesson goes on.
     void characterReadsOnlyWithVoiceButAlwaysWaves_data() {
         QTest::addColumn<qint16>("voice");
+        QTest::addColumn<bool>("failing");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("voice on") << qint16(1) << QStringList{"Speak:Hola", "Play:Wave"};
-        QTest::newRow("voice off") << qint16(0) << QStringList{"Play:Wave"};
-        QTest::newRow("anything but 1 is off") << qint16(-1) << QStringList{"Play:Wave"};
+        QTest::newRow("voice on") << qint16(1) << false << QStringList{"Speak:Hola", "Play:Wave"};
+        QTest::newRow("voice off") << qint16(0) << false << QStringList{"Play:Wave"};
+        QTest::newRow("anything but 1 is off") << qint16(-1) << false << QStringList{"Play:Wave"};
+        QTest::newRow("failing character") << qint16(1) << true << QStringList{"Speak:Hola", "Play:Wave"};
     }
     void characterReadsOnlyWithVoiceButAlwaysWaves() {
         QFETCH(qint16, voice);
+        QFETCH(bool, failing);
         QFETCH(QStringList, calls);
-        FakeCharacter character;
-        readAloudAndWave(character, QStringLiteral("Hola"), voice);
-        QCOMPARE(character.calls, calls);
-    }
-
-    void failingCharacterDoesNotStopTheCycle() {
         SharedState state = settings(1, 2, 5, 3);
         RecordingView view;
-        view.character.throwOnSpeak = true;
-        view.character.throwOnPlay = true;
-        run(state, view, 200);
-        QCOMPARE(view.character.calls,
-                 (QStringList{"Speak:Hola", "Play:Wave", "Speak:Hola", "Play:Wave", "Speak:Hola", "Play:Wave"}));
-        QCOMPARE(view.eventsNamed("next"), ticksOf("next", {165}));
+        view.voice = voice;
+        view.character.throwOnSpeak = failing;
+        view.character.throwOnPlay = failing;
+        view.run(state, 200);
+        QCOMPARE(view.character.calls, calls + calls + calls);
+        QCOMPARE(view.nextAt, QList<int>{165});
     }
 
     void counterOverflowIsTheCallers() {
