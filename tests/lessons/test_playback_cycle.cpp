@@ -96,7 +96,6 @@ private slots:
         RecordingView pausedView;
         steadyView.run(steady, 400);
         pausedView.run(paused, 60); // English shows from tick 51 to 82
-        QTest::qWait(250);
         pausedView.run(paused, 340);
         QCOMPARE(pausedView.events, steadyView.events);
         QCOMPARE(pausedView.nextAt, steadyView.nextAt);
