@@ -1,9 +1,8 @@
 #include "menu/form2.h"
 
 #include "menu/form7.h"
-#include "settings/autostart.h"
-#include "settings/form3.h"
-#include "tests/support/fake_services.h"
+#include "menu/menu_placement.h"
+#include "tests/settings/dialog_world.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,46 +10,32 @@
 #include <QTest>
 
 using namespace parlavo;
-using parlavo::test::FakeShell;
-using parlavo::test::FakeWorld;
+using namespace parlavo::test;
 
 namespace {
-
-enum class AboutClosing { Click, Escape, Close };
-
-class NoAutostart final : public Autostart {
-public:
-    void writeEntry() override {}
-    void removeEntry() override {}
-};
 
 // A started caption window with its menu; the intro has not ticked yet.
 struct MenuWorld {
     FakeWorld world;
     FakeShell shell;
-    NoAutostart autostart;
+    RecordingAutostart autostart{world.store};
     Form2 form2{world.form1, shell, world.store, autostart};
 
     MenuWorld() { world.form1.Form_Load(); }
 
-    QStringList characterCalls() const { return world.characters.peedy.calls; }
-
-    // A real pointer move over the picture, the way the window system reports it.
-    void movePointerOverPicture() {
+    // Moves the pointer over the picture the way the window system reports it; tells whether the menu is open then.
+    bool pointOnPicture() {
         QLabel* picture = world.form1.Image1;
         const QPointF inside(picture->width() / 2.0, picture->height() / 2.0);
         QMouseEvent move(QEvent::MouseMove, inside, picture->mapToGlobal(inside), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(picture, &move);
+        return form2.mnu_file.isVisible();
     }
-
-    bool menuIsOpen() const { return form2.mnu_file.isVisible(); }
-
-    Form3* settingsDialog() const { return world.form1.findChild<Form3*>(); }
 
     // Closes the settings dialog as its close box does and lets it delete itself.
     void closeSettingsDialog() {
-        settingsDialog()->close();
+        world.form1.findChild<Form3*>()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
@@ -61,199 +46,134 @@ class TestForm2 : public QObject {
     Q_OBJECT
 
 private slots:
+    // Read aloud only shows or hides the character, whether or not it manages to; "voice" stays.
     void readAloudTogglesTheCharacter_data() {
-        QTest::addColumn<int>("uses");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QStringList>("calls");
-
-        QTest::newRow("never used") << 0 << "&Non Read aloud" << QStringList();
-        QTest::newRow("first use hides") << 1 << "R&ead aloud" << QStringList({"Hide"});
-        QTest::newRow("second use shows") << 2 << "Non r&ead aloud" << QStringList({"Hide", "Show"});
-        QTest::newRow("third use hides again") << 3 << "R&ead aloud" << QStringList({"Hide", "Show", "Hide"});
+        QTest::addColumn<bool>("characterFails");
+        QTest::newRow("character shows") << false;
+        QTest::newRow("character cannot show") << true;
     }
-
     void readAloudTogglesTheCharacter() {
-        QFETCH(int, uses);
-        QFETCH(QString, caption);
-        QFETCH(QStringList, calls);
+        QFETCH(bool, characterFails);
 
         MenuWorld menu;
-        menu.world.characters.peedy.calls.clear();
+        FakeCharacter& character = menu.world.characters.peedy;
+        character.calls.clear();
+        character.throwOnShow = characterFails;
         const qint16 voice = menu.world.state.voice;
-        for (int i = 0; i < uses; ++i)
+        QStringList captions = {menu.form2.mnu_hlp->text()};
+        for (int use = 0; use < 3; ++use) {
             menu.form2.mnu_hlp->trigger();
-
-        QCOMPARE(menu.form2.mnu_hlp->text(), caption);
-        QCOMPARE(menu.characterCalls(), calls);
+            captions << menu.form2.mnu_hlp->text();
+        }
+        QCOMPARE(captions, (QStringList{"&Non Read aloud", "R&ead aloud", "Non r&ead aloud", "R&ead aloud"}));
+        QCOMPARE(character.calls, (QStringList{"Hide", "Show", "Hide"}));
         QCOMPARE(menu.world.state.voice, voice);
     }
 
-    void readAloudGoesOnWhenTheCharacterFails() {
-        MenuWorld menu;
-        menu.world.characters.peedy.throwOnShow = true;
-        menu.form2.mnu_hlp_Click();
-        menu.form2.mnu_hlp_Click();
-        QCOMPARE(menu.form2.mnu_hlp->text(), QStringLiteral("Non r&ead aloud"));
-        menu.form2.mnu_hlp_Click();
-        QCOMPARE(menu.form2.mnu_hlp->text(), QStringLiteral("R&ead aloud"));
-    }
-
-    void menuOpensOnAMoveOverTheEnabledPicture() {
+    // While the settings dialog or About is open the menu stays shut, however it is asked for; once the
+    // window has gone, whichever way, the menu opens again, and only once while it is open.
+    void menuStaysShutWhileASideWindowIsOpen() {
         MenuWorld menu;
         QSignalSpy openings(&menu.form2.mnu_file, &QMenu::aboutToShow);
-        menu.movePointerOverPicture();
-        QVERIFY(menu.menuIsOpen());
-        menu.movePointerOverPicture();
-        QCOMPARE(openings.count(), 1);
-    }
+        for (const QString closing :
+             {"settings closed", "About: Escape", "About: click", "About: closed from outside"}) {
+            (closing.startsWith("About") ? menu.form2.mnu_veri : menu.form2.mnu_sysset)->trigger();
+            QVERIFY2(!menu.pointOnPicture(), qPrintable(closing));
+            emit menu.world.form1.Image1_MouseMove();
+            QVERIFY2(!menu.form2.mnu_file.isVisible(), qPrintable(closing));
 
-    void menuStaysShutWhileTheSettingsDialogIsOpen() {
-        MenuWorld menu;
-        menu.form2.mnu_sysset->trigger();
-        QVERIFY(menu.settingsDialog()->isVisible());
-        menu.movePointerOverPicture();
-        emit menu.world.form1.Image1_MouseMove();
-        QVERIFY(!menu.menuIsOpen());
-
-        menu.closeSettingsDialog();
-        menu.movePointerOverPicture();
-        QVERIFY(menu.menuIsOpen());
+            Form7* about = menu.form2.aboutWindow();
+            if (closing == "settings closed")
+                menu.closeSettingsDialog();
+            else if (closing == "About: Escape")
+                QTest::keyClick(about, Qt::Key_Escape);
+            else if (closing == "About: click")
+                QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(100, 100));
+            else
+                about->close();
+            QVERIFY2(menu.pointOnPicture(), qPrintable(closing));
+            QVERIFY(menu.pointOnPicture());
+            menu.form2.mnu_file.hide();
+        }
+        QCOMPARE(openings.count(), 4);
     }
 
     // The intro starts playback only while the picture is enabled; About going away must not make up for
     // that, so playback waits for the settings dialog, whose closing starts it.
     void aboutOverTheIntrosEndHoldsPlaybackUntilTheSettingsClose() {
         MenuWorld menu;
+        Form1& strip = menu.world.form1;
         for (int tick = 0; tick < 60; ++tick)
-            menu.world.form1.Form1_Timer1_Timer();
+            strip.Form1_Timer1_Timer();
         menu.form2.mnu_veri_Click();
         for (int tick = 60; tick < 70; ++tick)
-            menu.world.form1.Form1_Timer1_Timer();
-        QVERIFY(!menu.world.form1.Timer5.isActive());
+            strip.Form1_Timer1_Timer();
+        QVERIFY(!strip.Timer5.isActive());
 
         menu.form2.aboutWindow()->close();
-        menu.world.form1.Form1_Timer1_Timer();
-        QVERIFY(!menu.world.form1.Timer5.isActive());
+        strip.Form1_Timer1_Timer();
+        QVERIFY(!strip.Timer5.isActive());
 
         menu.form2.mnu_sysset_Click();
-        QVERIFY(!menu.world.form1.Timer5.isActive());
+        QVERIFY(!strip.Timer5.isActive());
         menu.closeSettingsDialog();
-        QVERIFY(menu.world.form1.Timer5.isActive());
+        QVERIFY(strip.Timer5.isActive());
     }
 
-    void aboutClosesAndTheMenuOpensAgain_data() {
-        QTest::addColumn<int>("closing");
-
-        QTest::newRow("click on the picture") << int(AboutClosing::Click);
-        QTest::newRow("Escape key") << int(AboutClosing::Escape);
-        QTest::newRow("closed from outside") << int(AboutClosing::Close);
-    }
-
-    void aboutClosesAndTheMenuOpensAgain() {
-        QFETCH(int, closing);
-
+    // Website and E-mail hand their address to the shell; without a program for it nothing is shown.
+    void addressesGoToTheShell() {
         MenuWorld menu;
-        menu.form2.mnu_veri->trigger();
-        Form7* about = menu.form2.aboutWindow();
-        QVERIFY(about->isVisible());
-        QCOMPARE(menu.world.windows.geometry(about), QRect(855, 400, 210, 280));
-        QVERIFY(!menu.world.form1.image1Enabled());
-        menu.movePointerOverPicture();
-        QVERIFY(!menu.menuIsOpen());
-
-        switch (AboutClosing(closing)) {
-        case AboutClosing::Click:
-            QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(100, 100));
-            break;
-        case AboutClosing::Escape:
-            QTest::keyClick(about, Qt::Key_Escape);
-            break;
-        case AboutClosing::Close:
-            about->close();
-        }
-
-        QVERIFY(!about->isVisible());
-        QVERIFY(menu.world.form1.image1Enabled());
-        menu.movePointerOverPicture();
-        QVERIFY(menu.menuIsOpen());
-
-        menu.form2.mnu_file.hide();
-        menu.form2.mnu_veri->trigger();
-        QCOMPARE(menu.form2.aboutWindow(), about);
-        QVERIFY(about->isVisible());
-        QVERIFY(!menu.world.form1.image1Enabled());
-    }
-
-    void shellCommandsOpenOurAddresses_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("shellSucceeds");
-        QTest::addColumn<QString>("address");
-
-        QTest::newRow("website") << "mnu_page" << true << "https://parlavo.example/";
-        QTest::newRow("e-mail") << "mnu_email" << true << "mailto:support@parlavo.example";
-        QTest::newRow("website, no browser") << "mnu_page" << false << "https://parlavo.example/";
-        QTest::newRow("e-mail, no mail program") << "mnu_email" << false << "mailto:support@parlavo.example";
-    }
-
-    void shellCommandsOpenOurAddresses() {
-        QFETCH(QString, command);
-        QFETCH(bool, shellSucceeds);
-        QFETCH(QString, address);
-
-        MenuWorld menu;
-        menu.shell.succeed = shellSucceeds;
-        QAction* action = command == "mnu_page" ? menu.form2.mnu_page : menu.form2.mnu_email;
-        action->trigger();
-        QCOMPARE(menu.shell.opened, QList<QUrl>({QUrl(address)}));
+        menu.shell.succeed = false;
+        menu.form2.mnu_page->trigger();
+        menu.form2.mnu_email->trigger();
+        QCOMPARE(menu.shell.opened,
+                 (QList<QUrl>{QUrl("https://parlavo.example/"), QUrl("mailto:support@parlavo.example")}));
         QVERIFY(menu.world.messageBox.shown.isEmpty());
     }
 
-    void onlyTheLeftButtonChoosesAnItem_data() {
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<int>("opened");
-
-        QTest::newRow("left") << Qt::LeftButton << 1;
-        QTest::newRow("right") << Qt::RightButton << 0;
-        QTest::newRow("middle") << Qt::MiddleButton << 0;
-    }
-
+    // Another button's release leaves the item highlighted, ready for a left click.
     void onlyTheLeftButtonChoosesAnItem() {
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(int, opened);
-
         MenuWorld menu;
-        menu.movePointerOverPicture();
+        QVERIFY(menu.pointOnPicture());
         QVERIFY(QTest::qWaitForWindowExposed(&menu.form2.mnu_file));
         const QPoint website = menu.form2.mnu_file.actionGeometry(menu.form2.mnu_page).center();
         QTest::mouseMove(&menu.form2.mnu_file, website);
-        QTest::mouseClick(&menu.form2.mnu_file, button, {}, website);
-        QCOMPARE(menu.shell.opened.count(), opened);
+        QTest::mouseClick(&menu.form2.mnu_file, Qt::RightButton, {}, website);
+        QTest::mouseClick(&menu.form2.mnu_file, Qt::MiddleButton, {}, website);
+        QVERIFY(menu.shell.opened.isEmpty());
+        QTest::mouseClick(&menu.form2.mnu_file, Qt::LeftButton, {}, website);
+        QCOMPARE(menu.shell.opened.count(), 1);
     }
 
-    void exitSavesWhatTheExitSaves_data() {
-        QTest::addColumn<int>("rd");
-        QTest::addColumn<int>("psave");
-        QTest::addColumn<QStringList>("keys");
-
-        QTest::newRow("random play") << 0 << 1 << QStringList({"voice", "left"});
-        QTest::newRow("sequence, position kept") << 1 << 1 << QStringList({"voice", "left", "guagen"});
-        QTest::newRow("sequence, position not kept") << 1 << 0 << QStringList({"voice", "left"});
-    }
-
+    // Exit in random play saves "voice" and "left" but not the reading position, and stops the strip.
     void exitSavesWhatTheExitSaves() {
-        QFETCH(int, rd);
-        QFETCH(int, psave);
-        QFETCH(QStringList, keys);
-
         MenuWorld menu;
-        menu.world.state.rd = static_cast<qint16>(rd);
-        menu.world.state.psave = static_cast<qint16>(psave);
+        menu.world.state.rd = 0;
+        menu.world.state.psave = 1;
         menu.world.store.writes.clear();
         menu.form2.mnu_exit->trigger();
-
-        QCOMPARE(menu.world.store.writtenKeys(), keys);
+        QCOMPARE(menu.world.store.writtenKeys(), QStringList({"voice", "left"}));
         QCOMPARE(menu.world.store.values.value("left").toDouble(), menu.world.form1.Left());
         QVERIFY(!menu.world.form1.Timer1.isActive());
+    }
+
+    // The menu's top-right corner sits 7110 twips across the strip, 10 twips below its open height of
+    // 340 twips: 474 px across, and 350 twips is 23.3 px, which rounds to 23.
+    void menuHangsLeftFromItsAnchor() {
+        const TwipsPoint anchor{Form2::kMenuAnchorXTwips, Form1::kOpenHeightTwips + Form2::kMenuGapTwips};
+        QCOMPARE(rightAlignedPopupPosition({827, 0, 1304, 23}, anchor, QSize(146, 136), 15, 15), QPoint(1155, 23));
+        QCOMPARE(rightAlignedPopupPosition({100, 200, 577, 223}, anchor, QSize(100, 50), 15, 15), QPoint(474, 223));
+        // At 120 dpi 7110 twips is 592.5 px: the half pixel goes to the even neighbour.
+        QCOMPARE(rightAlignedPopupPosition({0, 0, 477, 23}, anchor, QSize(100, 50), 12, 12), QPoint(492, 29));
+        // A menu wider than the anchor's offset hangs past the strip's left edge.
+        QCOMPARE(rightAlignedPopupPosition({0, 0, 477, 23}, anchor, QSize(500, 50), 15, 15), QPoint(-26, 23));
+    }
+
+    // About sits in the screen's middle; an odd pixel left over goes to the right and the bottom, and on a
+    // screen smaller than About it hangs over the edges.
+    void aboutIsCentredOnTheScreen() {
+        QCOMPARE(centredOnScreen(1025 * 15, 769 * 15, QSize(210, 280), 15.0, 15.0), QPoint(407, 244));
+        QCOMPARE(centredOnScreen(200 * 15, 200 * 15, QSize(210, 280), 15.0, 15.0), QPoint(-5, -40));
     }
 };
 

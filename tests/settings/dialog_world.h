@@ -1,16 +1,62 @@
 #pragma once
 
+#include "settings/autostart.h"
 #include "settings/form3.h"
-#include "tests/settings/recording_autostart.h"
 #include "tests/support/fake_services.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QPointer>
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
+#include <iterator>
+
 namespace parlavo::test {
+
+// Records each call as "write@N" or "remove@N", N being the number of writes the store had seen by then,
+// so tests can tell whether the entry was applied before the settings were saved.
+class RecordingAutostart final : public Autostart {
+public:
+    explicit RecordingAutostart(const FakeSettingsStore& store) : mStore(store) {}
+
+    QStringList calls;
+
+    void writeEntry() override { calls << QStringLiteral("write@%1").arg(mStore.writes.size()); }
+    void removeEntry() override { calls << QStringLiteral("remove@%1").arg(mStore.writes.size()); }
+
+private:
+    const FakeSettingsStore& mStore;
+};
+
+// The record's number fields and their settings names.
+inline constexpr qint16 SharedState::*kRecordFields[] = {
+    &SharedState::ce,         &SharedState::n,      &SharedState::ctime,      &SharedState::etime,
+    &SharedState::rd,         &SharedState::psave,  &SharedState::ssave,      &SharedState::visi,
+    &SharedState::voice,      &SharedState::guage,  &SharedState::guagen,     &SharedState::red,
+    &SharedState::mark,       &SharedState::sspeed, &SharedState::introcount, &SharedState::tickcount,
+    &SharedState::cyclecount, &SharedState::phase};
+inline constexpr const char* kRecordFieldNames[] = {
+    "ce",    "n",      "ctime", "etime", "rd",     "psave",      "ssave",     "visi",       "voice",
+    "guage", "guagen", "red",   "mark",  "sspeed", "introcount", "tickcount", "cyclecount", "phase"};
+static_assert(std::size(kRecordFields) == std::size(kRecordFieldNames));
+
+// The record's fields as "name=value" lines, so a comparison names the field that differs.
+inline QStringList recordFields(const SharedState& s) {
+    QStringList fields;
+    for (std::size_t i = 0; i < std::size(kRecordFields); ++i)
+        fields << QStringLiteral("%1=%2").arg(QLatin1String(kRecordFieldNames[i])).arg(s.*kRecordFields[i]);
+    return fields << QStringLiteral("xxx=") + s.xxx;
+}
+
+// Sets number fields from words such as "rd=1 guage=5".
+inline void setFields(SharedState& s, const QString& words) {
+    for (const QString& word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const auto name =
+            std::find(std::begin(kRecordFieldNames), std::end(kRecordFieldNames), word.section('=', 0, 0));
+        QVERIFY2(name != std::end(kRecordFieldNames), qPrintable(word));
+        s.*kRecordFields[name - std::begin(kRecordFieldNames)] = word.section(QLatin1Char('='), 1).toShort();
+    }
+}
 
 // A caption window on fakes with the settings dialog opened over it the way the Settings command does.
 struct DialogWorld {
@@ -20,19 +66,9 @@ struct DialogWorld {
 
     // Starts from the record a first run leaves, with the intro over.
     DialogWorld() {
-        SharedState& s = world.state;
-        s.ce = 1;
-        s.n = 2;
-        s.ctime = 3;
-        s.etime = 5;
-        s.rd = 0;
-        s.psave = 1;
-        s.ssave = 1;
-        s.voice = 1;
-        s.guage = 1;
-        s.guagen = 11000;
-        s.xxx = QStringLiteral("1");
-        s.sspeed = 150;
+        setFields(world.state,
+                  QStringLiteral("ce=1 n=2 ctime=3 etime=5 psave=1 ssave=1 voice=1 guage=1 guagen=11000 sspeed=150"));
+        world.state.xxx = QStringLiteral("1");
     }
 
     SharedState& state() { return world.state; }
@@ -41,40 +77,7 @@ struct DialogWorld {
         dialog = showSettingsDialog(world.form1, world.store, autostart);
         return *dialog;
     }
-
-    // Closes the dialog as its close box does and lets it delete itself.
-    void close() {
-        dialog->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
-
-// The record's fields as "name=value" lines, so a comparison names the field that differs.
-inline QStringList recordFields(const SharedState& s) {
-    QStringList fields;
-    const std::pair<const char*, qint16> values[] = {{"ce", s.ce},
-                                                     {"n", s.n},
-                                                     {"ctime", s.ctime},
-                                                     {"etime", s.etime},
-                                                     {"rd", s.rd},
-                                                     {"psave", s.psave},
-                                                     {"ssave", s.ssave},
-                                                     {"visi", s.visi},
-                                                     {"voice", s.voice},
-                                                     {"guage", s.guage},
-                                                     {"guagen", s.guagen},
-                                                     {"red", s.red},
-                                                     {"mark", s.mark},
-                                                     {"sspeed", s.sspeed},
-                                                     {"introcount", s.introcount},
-                                                     {"tickcount", s.tickcount},
-                                                     {"cyclecount", s.cyclecount},
-                                                     {"phase", s.phase}};
-    for (const auto& [name, value] : values)
-        fields << QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(value);
-    fields << QStringLiteral("xxx=") + s.xxx;
-    return fields;
-}
 
 // A click on the indicator of a check box or option button, where a click always lands on it.
 inline void clickIndicator(QWidget* button) {

@@ -1,10 +1,51 @@
 #include "settings/autostart.h"
-#include "tests/settings/recording_autostart.h"
 
 #include <QTest>
 
+#ifndef Q_OS_WIN
+#include "settings/desktop_autostart.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#endif
+
 using namespace parlavo;
-using namespace parlavo::test;
+
+#ifndef Q_OS_WIN
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) && file.write(text) >= 0;
+}
+
+// The command line an Exec value stands for, ready for the shell: the string escapes every value has
+// (\s \n \t \r \\) undone, then "%%" as a percent sign. Double quotes and the backslashes inside them
+// follow the shell's rules, so the shell itself then splits the line.
+QString execCommand(const QByteArray& entry) {
+    const int start = entry.indexOf("\nExec=") + 6;
+    const QString value = QString::fromUtf8(entry.mid(start, entry.indexOf('\n', start) - start));
+    const QHash<QChar, QChar> escapes = {{'s', ' '}, {'n', '\n'}, {'t', '\t'}, {'r', '\r'}, {'\\', '\\'}};
+    QString command;
+    for (int i = 0; i < value.size(); ++i) {
+        if (value[i] == QLatin1Char('\\') && i + 1 < value.size() && escapes.contains(value[i + 1]))
+            command += escapes.value(value[++i]);
+        else
+            command += value[i];
+    }
+    return command.replace(QStringLiteral("%%"), QStringLiteral("%"));
+}
+
+} // namespace
+#endif
 
 class TestAutostart : public QObject {
     Q_OBJECT
@@ -14,25 +55,15 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("baseName");
         QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("dataSize");
-        QTest::newRow("drive root") << R"(C:\)"
-                                    << "app"
-                                    << R"(C:\app.exe)" << 11;
-        QTest::newRow("folder with blanks") << R"(C:\Program Files\Tool)"
-                                            << "app"
-                                            << R"("C:\Program Files\Tool\app.exe")" << 32;
-        QTest::newRow("folder ending in a backslash") << R"(D:\Tools\)"
-                                                      << "app"
-                                                      << R"(D:\Tools\app.exe)" << 17;
-        QTest::newRow("plain folder") << R"(D:\Tools)"
-                                      << "Spanish"
-                                      << R"(D:\Tools\Spanish.exe)" << 21;
-        QTest::newRow("blank in the name only") << R"(E:\)"
-                                                << "my app"
-                                                << R"("E:\my app.exe")" << 16;
-        QTest::newRow("network share") << R"(\\server\share\bin)"
-                                       << "app"
-                                       << R"(\\server\share\bin\app.exe)" << 27;
+        QTest::addColumn<int>("dataSize"); // with the closing NUL
+        const auto row = [](const char* name, const QString& folder, const QString& baseName, const QString& command,
+                            int dataSize) {
+            QTest::newRow(name) << folder << baseName << command << dataSize;
+        };
+        row("drive root", R"(C:\)", "app", R"(C:\app.exe)", 11);
+        row("folder with blanks", R"(C:\Program Files\Tool)", "app", R"("C:\Program Files\Tool\app.exe")", 32);
+        row("folder ending in a backslash", R"(D:\Tools\)", "app", R"(D:\Tools\app.exe)", 17);
+        row("blank in the name only", R"(E:\)", "my app", R"("E:\my app.exe")", 16);
     }
     void runKeyCommandLine() {
         QFETCH(QString, folder);
@@ -46,23 +77,51 @@ private slots:
         QCOMPARE(data.back(), '\0');
     }
 
-    void markDecidesTheEntry_data() {
-        QTest::addColumn<int>("mark");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("0 removes") << 0 << QStringList{"remove@0"};
-        QTest::newRow("1 writes") << 1 << QStringList{"write@0"};
-        QTest::newRow("2 leaves it") << 2 << QStringList{};
-        QTest::newRow("-1 leaves it") << -1 << QStringList{};
-        QTest::newRow("32767 leaves it") << 32767 << QStringList{};
+#ifndef Q_OS_WIN
+    void entryStartsTheProgram_data() {
+        QTest::addColumn<QString>("folderName");
+        QTest::newRow("blanks") << "my programs";
+        QTest::newRow("quotes and backslashes") << R"(say "hola" \ adios)";
+        QTest::newRow("shell characters") << "$HOME `date` ;&|<>*?#~()";
+        QTest::newRow("percent signs") << "100% %f %u";
+        QTest::newRow("tab and apostrophe") << "it's\there";
+        QTest::newRow("accents") << "programación";
     }
-    void markDecidesTheEntry() {
-        QFETCH(int, mark);
-        QFETCH(QStringList, calls);
-        FakeSettingsStore store;
-        RecordingAutostart autostart(store);
-        SetStartWithWindows(autostart, static_cast<qint16>(mark));
-        QCOMPARE(autostart.calls, calls);
+    void entryStartsTheProgram() {
+        QFETCH(QString, folderName);
+
+        // A program in that folder that notes how many arguments it was given.
+        QTemporaryDir scratch;
+        const QString ran = scratch.filePath(QStringLiteral("ran"));
+        const QString program = scratch.filePath(folderName) + QStringLiteral("/run me");
+        QVERIFY(writeFile(program, QStringLiteral("#!/bin/sh\necho $# > '%1'\n").arg(ran).toUtf8()));
+        QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
+        const QString entry = scratch.filePath(QStringLiteral("config/autostart/Spanish.desktop"));
+
+        DesktopAutostart autostart(entry, program);
+        SetStartWithWindows(autostart, 0); // nothing to remove yet
+        SetStartWithWindows(autostart, 1);
+
+        QProcess validate;
+        validate.start(QStringLiteral("desktop-file-validate"), {entry});
+        QVERIFY2(validate.waitForFinished(), "desktop-file-validate is missing; run scripts/install-deps");
+        const QByteArray complaints = validate.readAll();
+        QVERIFY2(validate.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
+
+        const QByteArray written = readAll(entry);
+        QCOMPARE(QProcess::execute(QStringLiteral("/bin/sh"), {"-c", "exec " + execCommand(written)}), 0);
+        QCOMPARE(readAll(ran), QByteArray("0\n"));
+
+        // A hand-edited mark leaves the entry alone, 1 writes it again, 0 removes it without a trace.
+        QVERIFY(writeFile(entry, "hand-edited\n"));
+        SetStartWithWindows(autostart, 2);
+        QCOMPARE(readAll(entry), QByteArray("hand-edited\n"));
+        SetStartWithWindows(autostart, 1);
+        QCOMPARE(readAll(entry), written);
+        SetStartWithWindows(autostart, 0);
+        QCOMPARE(QDir(QFileInfo(entry).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
     }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestAutostart)
