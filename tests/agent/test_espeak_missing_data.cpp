@@ -17,7 +17,7 @@ private slots:
         const QTemporaryDir emptyDataFolder;
         EspeakVoice voice(emptyDataFolder.path());
         QSignalSpy spy(&voice, &Voice::rendered);
-        voice.render(1, "¿Cómo estás?  Muy bien");
+        voice.render(1, "  ¿Cómo\testás?  Muy bien ");
         voice.render(2, "Otra vez");
         QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 2, 20000);
 
