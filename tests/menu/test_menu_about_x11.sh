@@ -5,7 +5,7 @@ source "$(dirname "$0")/x11_menu_helpers.sh"
 
 about_window() {
     xdotool search --onlyvisible --name '^Version$' 2>/dev/null | while read -r window; do
-        [ "$(geometry "$window")" = "855 400 210 280" ] && echo "$window"
+        [ "$(geometry "$window" | cut -d" " -f1-4)" = "855 400 210 280" ] && echo "$window"
     done | head -n 1
 }
 about_is_up() { [ -n "$(about_window)" ]; }
@@ -22,15 +22,15 @@ menu_right=$((menu_left + menu_width))
     fail "menu's top at $menu_top, the strip's bottom at $((strip_top + strip_height))"
 
 click_menu_item "$about_item"
-wait_for "the About window centred on the screen" about_is_up
+wait_until "the About window centred on the screen" about_is_up
 xdotool mousemove 960 540 click 1
-wait_for "the About window to go after a click" about_is_gone
+wait_until "the About window to go after a click" about_is_gone
 
 open_menu
 click_menu_item "$about_item"
-wait_for "the About window shown again" about_is_up
+wait_until "the About window shown again" about_is_up
 xdotool key Escape
-wait_for "the About window to go on Escape" about_is_gone
+wait_until "the About window to go on Escape" about_is_gone
 
 open_menu
 echo "PASS"

@@ -7,7 +7,7 @@ open_menu
 click_menu_item "$exit_item"
 
 program_has_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
-wait_for "the program to end" program_has_ended
+wait_until "the program to end" program_has_ended
 status=0
 wait "$program_pid" || status=$?
 ((status == 0)) || fail "the program ended with status $status"

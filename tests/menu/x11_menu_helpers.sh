@@ -1,39 +1,7 @@
 # Shared by the menu's real-window tests, which source it. Every wait polls every 0.1 s up to a
 # generous deadline; nothing depends on how long a step took.
 
-deadline_tenths=100
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# wait_for DESCRIPTION COMMAND [ARGS...]
-wait_for() {
-    local what=$1
-    shift
-    for ((tenth = 0; tenth < deadline_tenths; tenth++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "timed out waiting for $what"
-}
-
-# The strip is the one visible window both titled and classed Parlavo; Qt's hidden leader window
-# shares the title, the menu shares the class.
-strip_window() {
-    xdotool search --all --onlyvisible --name --class '^parlavo$' 2>/dev/null | head -n 1
-}
-
-# geometry WINDOW prints "LEFT TOP WIDTH HEIGHT" in pixels.
-geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-                             /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
-}
-
-is_viewable() {
-    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/x11.sh"
 
 # The menu: a viewable window of the program placed outside the window manager (unlike the settings
 # dialog) that is neither the strip nor titled "Version".
@@ -65,8 +33,8 @@ start_program() {
     "$1" &
     program_pid=$!
     trap 'kill "$program_pid" 2>/dev/null || true' EXIT
-    wait_for "the caption strip" strip_is_up
-    read -r strip_left strip_top strip_width strip_height < <(geometry "$(strip_window)")
+    wait_until "the caption strip" strip_is_up
+    read -r strip_left strip_top strip_width strip_height _ < <(geometry "$(strip_window)")
 }
 
 # The picture the menu drops from spans strip-left + 456..474 and rows 3..21. Moving the pointer
@@ -74,8 +42,8 @@ start_program() {
 open_menu() {
     xdotool mousemove 10 500
     xdotool mousemove $((strip_left + 465)) 12
-    wait_for "the menu" menu_is_open
-    read -r menu_left menu_top menu_width menu_height < <(geometry "$(menu_window)")
+    wait_until "the menu" menu_is_open
+    read -r menu_left menu_top menu_width menu_height _ < <(geometry "$(menu_window)")
 }
 
 # click_menu_item FRACTION: clicks the item at that fraction (in percent) of the menu's height. The items

@@ -7,21 +7,7 @@ set -euo pipefail
 probe=$(realpath "$1")
 entry="$XDG_CONFIG_HOME/autostart/Spanish.desktop"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# wait_for DESCRIPTION COMMAND...: polls the command for up to ten seconds.
-wait_for() {
-    local what=$1
-    shift
-    for _ in $(seq 200); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    fail "timed out waiting for $what"
-}
+source "$(dirname "$0")/../support/x11.sh"
 
 dialog_window() { xdotool search --onlyvisible --name '^Setting\.\.\.$' 2>/dev/null | head -n 1; }
 dialog_is_up() { [ -n "$(dialog_window)" ]; }
@@ -32,13 +18,13 @@ probe_has_quit() { ! kill -0 "$probe_pid" 2>/dev/null; }
 probe_pid=$!
 trap 'kill "$probe_pid" 2>/dev/null || true' EXIT
 
-wait_for "the dialog to be mapped" dialog_is_up
+wait_until "the dialog to be mapped" dialog_is_up
 window=$(dialog_window)
 [ "$(xdotool getwindowname "$window")" = "Setting..." ] || fail "title is '$(xdotool getwindowname "$window")'"
 
 # The window manager may still be reparenting the window; the client's position settles with its frame.
 frame_is_up() { xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
-wait_for "the window manager's frame" frame_is_up
+wait_until "the window manager's frame" frame_is_up
 read -r frame_left frame_right frame_top frame_bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 ((frame_top > 0)) || fail "no title bar (frame extents $frame_left $frame_right $frame_top $frame_bottom)"
 
@@ -47,7 +33,7 @@ client_geometry() {
                                   /^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print x, y, w, h}'
 }
 placed() { [ "$(client_geometry)" = "693 340 385 389" ]; }
-wait_for "the client area at 693,340 sized 385x389 (last seen at $(client_geometry))" placed
+wait_until "the client area at 693,340 sized 385x389 (last seen at $(client_geometry))" placed
 
 # Motif functions the dialog asks for: close (0x20) but neither minimise (0x08) nor maximise (0x10).
 # Openbox keeps its own iconify button whatever a window asks; the request is what the program controls.
@@ -62,7 +48,7 @@ entry_exists && fail "an autostart entry exists before the dialog wrote one"
 # "Start with windows start" lies at 200,340 in the client area; its box is at the left of it.
 xdotool mousemove --window "$window" 206 348 click 1
 xdotool key Escape
-wait_for "the dialog to close and the program to quit" probe_has_quit
+wait_until "the dialog to close and the program to quit" probe_has_quit
 wait "$probe_pid" || fail "the program ended with status $?"
 trap - EXIT
 

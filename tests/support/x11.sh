@@ -22,6 +22,14 @@ windows_titled() {
 
 window_by_title() { windows_titled "$1" | head -n 1; }
 
+# wait_until DESCRIPTION COMMAND...: waits up to ten seconds for COMMAND, or fails the test saying what it
+# waited for.
+wait_until() {
+    local what=$1
+    shift
+    wait_for 10 "$@" || fail "timed out waiting for $what"
+}
+
 # The caption strip's window id.
 strip_window() { window_by_title Parlavo; }
 
