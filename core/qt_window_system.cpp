@@ -65,9 +65,15 @@ bool QtWindowSystem::SetWindowPosTopmost(QWidget* window, int x, int y, int widt
     return true;
 }
 
+// Restacking wakes the X server and the window manager; twice a second is often enough to win back
+// the top from a window that was raised over the strip.
 void QtWindowSystem::keepOnTop(QWidget* window) {
-    if (window && window->isVisible())
-        window->raise();
+    if (!window || !window->isVisible())
+        return;
+    if (mLastRaise.isValid() && mLastRaise.elapsed() < kRaiseIntervalMs)
+        return;
+    mLastRaise.start();
+    window->raise();
 }
 
 bool QtWindowSystem::GetWindowRect(QWidget* window, PixelRect& rect) {

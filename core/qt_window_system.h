@@ -2,6 +2,8 @@
 
 #include "core/window_system.h"
 
+#include <QElapsedTimer>
+
 namespace parlavo {
 
 // Real windows through Qt. On X11 the windows it places bypass the window manager (so they land
@@ -17,6 +19,10 @@ public:
     bool SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) override;
     void keepOnTop(QWidget* window) override;
     bool GetWindowRect(QWidget* window, PixelRect& rect) override;
+
+private:
+    static constexpr qint64 kRaiseIntervalMs = 500;
+    QElapsedTimer mLastRaise;
 };
 
 // Flags for a borderless top-level window that never takes the keyboard and is placed exactly.

@@ -45,7 +45,7 @@ public:
     virtual bool MoveWindow(QWidget* window, int x, int y, int width, int height) = 0;
     // Places and sizes a window and puts it above every normal window.
     virtual bool SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) = 0;
-    // Puts a window that should stay above others back on top; cheap enough for every timer tick.
+    // Puts a window that should stay above others back on top; cheap enough to ask on every timer tick.
     virtual void keepOnTop(QWidget* window) = 0;
     // The window's screen rectangle; false (and the rectangle untouched) when it cannot be read.
     virtual bool GetWindowRect(QWidget* window, PixelRect& rect) = 0;

@@ -3,15 +3,18 @@
 # the intro, beside the reference window measured in the same run.
 #   bench/core/running_cost.sh BUILD_DIR [SECONDS] [SETTINGS...]
 # SETTINGS are extra key=value lines for the [Spanish] section (for example visi=1).
+# PARLAVO_BENCH_PROGRAM=strip measures the strip without its speaking bird (bench_strip_only).
 set -euo pipefail
 build=$(cd "${1:-build/ci}" && pwd)
 seconds=${2:-60}
 shift $(($# > 2 ? 2 : $#))
 root=$(cd "$(dirname "$0")/../.." && pwd)
 extra=$(printf '%s\n' "$@")
-"$root/scripts/with-x11" bash -s "$build" "$seconds" "$extra" <<'SCRIPT'
+program=$build/parlavo
+[ "${PARLAVO_BENCH_PROGRAM:-}" != strip ] || program=$build/bench/core/bench_strip_only
+"$root/scripts/with-x11" bash -s "$build" "$seconds" "$extra" "$program" <<'SCRIPT'
 set -euo pipefail
-build=$1 seconds=$2 extra=$3
+build=$1 seconds=$2 extra=$3 program=$4
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 peak_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
@@ -29,12 +32,12 @@ measure() {
 printf '[Spanish]\nxxx=1\n%s\n' "$extra" >"$XDG_CONFIG_HOME/Orna.conf"
 xdotool mousemove 100 600
 start=$(date +%s%N)
-"$build/parlavo" 2>/dev/null &
+"$program" 2>/dev/null &
 pid=$!
 until xdotool search --onlyvisible --name '^Version$' >/dev/null 2>&1; do sleep 0.005; done
 echo "process start to splash mapped: $((($(date +%s%N) - start) / 1000000)) ms"
 sleep 5 # past the intro
-measure "$pid" "parlavo"
+measure "$pid" "$(basename "$program")"
 kill -TERM "$pid"; wait "$pid" || true
 
 "$build/bench/core/bench_reference_window" &

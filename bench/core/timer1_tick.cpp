@@ -1,5 +1,6 @@
 // Counts the instructions of Timer1 ticks after the intro, with the strip open or collapsed, on the
 // real window system. Run under valgrind --tool=callgrind --collect-atstart=no (see timer1_tick.sh).
+#include "bench/core/no_characters.h"
 #include "core/form1.h"
 #include "core/qt_desktop_services.h"
 #include "core/qt_settings_store.h"
@@ -16,12 +17,6 @@
 using namespace parlavo;
 
 namespace {
-
-class NoCharacters final : public Characters {
-public:
-    void Load(const QString&, const QString&) override { throw CharacterError("measuring without a character"); }
-    Character& operator()(const QString&) override { throw CharacterError("measuring without a character"); }
-};
 
 constexpr int kMeasuredTicks = 100;
 
