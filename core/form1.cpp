@@ -1,5 +1,6 @@
 #include "core/form1.h"
 
+#include "caption/caption_label.h"
 #include "caption/caption_style.h"
 #include "caption/colour_strip.h"
 #include "core/form4.h"
@@ -38,8 +39,7 @@ QRect toPixels(const TwipsRect& r) {
 }
 
 QLabel* makeTextLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
+    auto* label = new CaptionLabel(parent);
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFont(captionFont());
