@@ -4,14 +4,20 @@
 
 namespace parlavo {
 
-CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
+CaptionLabel::CaptionLabel(QWidget* parent) : QWidget(parent) {
     mSentence.setTextFormat(Qt::PlainText);
     mSentence.setPerformanceHint(QStaticText::AggressiveCaching);
 }
 
+void CaptionLabel::setText(const QString& text) {
+    if (text == mText)
+        return;
+    mText = text;
+    update();
+}
+
 void CaptionLabel::paintEvent(QPaintEvent*) {
-    const QString& line = text();
+    const QString& line = mText;
     qsizetype blanks = 0;
     while (blanks < line.size() && line.at(blanks) == u' ')
         ++blanks;
@@ -23,7 +29,7 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    const QRect area = contentsRect();
+    const QRect area = rect();
     const qreal left = area.left() + blanks * fontMetrics().horizontalAdvance(u' ');
     const qreal top = area.top() + (area.height() - mSentence.size().height()) / 2;
     painter.drawStaticText(QPointF(left, top), mSentence);

@@ -1,23 +1,29 @@
 #pragma once
 
-#include <QLabel>
 #include <QStaticText>
+#include <QString>
+#include <QWidget>
 
 namespace parlavo {
 
-// A caption line. Its text moves sideways by the blanks in front of it, and it is redrawn many times a
-// second while it moves; it lays the sentence out once and draws it shifted by the blanks' width
-// instead of shaping the whole line on every frame.
-class CaptionLabel : public QLabel {
+// A caption line: one line of plain text on a transparent background. Its text moves sideways by the
+// blanks in front of it and changes many times a second while it moves, so it keeps the work of a change
+// small: no size hints or layout requests, and the sentence is laid out once and drawn shifted by the
+// blanks' width instead of being shaped again on every frame.
+class CaptionLabel : public QWidget {
     Q_OBJECT
 
 public:
     explicit CaptionLabel(QWidget* parent);
 
+    QString text() const { return mText; }
+    void setText(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString mText;
     QStaticText mSentence;
 };
 

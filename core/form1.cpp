@@ -38,10 +38,8 @@ QRect toPixels(const TwipsRect& r) {
     return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height));
 }
 
-QLabel* makeTextLabel(QWidget* parent) {
+CaptionLabel* makeTextLabel(QWidget* parent) {
     auto* label = new CaptionLabel(parent);
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFont(captionFont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, captionText());
@@ -112,8 +110,8 @@ void Form1::buildControls() {
     Image1->setMouseTracking(true);
     mpColourStrip = new ColourStrip(this);
 
-    for (QLabel* label : {Label1, Label2, Label3, Label4, Image1})
-        label->installEventFilter(this);
+    for (QWidget* control : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, Image1})
+        control->installEventFilter(this);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

@@ -19,6 +19,7 @@ namespace parlavo {
 
 class Form4;
 class ColourStrip;
+class CaptionLabel;
 
 // What the caption window needs from the world outside it.
 struct Form1Services {
@@ -95,8 +96,8 @@ public:
     QColor stripColour() const;
 
     // Controls.
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    CaptionLabel* Label1 = nullptr;
+    CaptionLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Image1 = nullptr;

@@ -1,11 +1,10 @@
 #include "core/form1.h"
 
 #include "caption/caption_effects.h"
+#include "caption/caption_label.h"
 #include "core/integer16.h"
 #include "lessons/playback_cycle.h"
 #include "lessons/sentence_selector.h"
-
-#include <QLabel>
 
 #include <cstdio>
 

@@ -1,10 +1,9 @@
 #include "core/form1.h"
 
 #include "caption/caption_effects.h"
+#include "caption/caption_label.h"
 #include "caption/colour_strip.h"
 #include "core/integer16.h"
-
-#include <QLabel>
 
 namespace parlavo {
 

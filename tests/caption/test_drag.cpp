@@ -1,3 +1,4 @@
+#include "caption/caption_label.h"
 #include "tests/support/fake_services.h"
 
 #include <QLabel>
@@ -85,8 +86,8 @@ private slots:
         QFETCH(int, button);
         FakeWorld world;
         world.startAndTick(80);
-        QLabel* labels[] = {world.form1.Label1, world.form1.Label2, world.form1.Label3, world.form1.Label4};
-        QLabel* target = labels[label - 1];
+        QWidget* labels[] = {world.form1.Label1, world.form1.Label2, world.form1.Label3, world.form1.Label4};
+        QWidget* target = labels[label - 1];
         world.windows.pointer = {900, 10};
         world.form1.Form1_Timer1_Timer();
         QTest::mousePress(target, Qt::MouseButton(button), {}, QPoint(1, 1));

@@ -1,4 +1,5 @@
 #include "caption/caption_effects.h"
+#include "caption/caption_label.h"
 #include "tests/support/fake_services.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+#include "caption/caption_label.h"
 #include "lessons/sentence_catalogue.h"
 #include "tests/support/fake_services.h"
 
