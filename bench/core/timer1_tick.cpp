@@ -1,10 +1,6 @@
 // Counts the instructions of Timer1 ticks after the intro, with the strip open or collapsed, on the
 // real window system. Run under valgrind --tool=callgrind --collect-atstart=no (see timer1_tick.sh).
-#include "bench/core/no_characters.h"
-#include "core/form1.h"
-#include "core/qt_desktop_services.h"
-#include "core/qt_settings_store.h"
-#include "core/qt_window_system.h"
+#include "bench/core/strip_without_bird.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -25,15 +21,10 @@ constexpr int kMeasuredTicks = 100;
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const bool collapsed = argc > 1 && std::strcmp(argv[1], "collapsed") == 0;
-    QtSettingsStore store;
-    QtWindowSystem windows;
-    QtMessageBox messageBox;
-    ClockRandomSource random;
-    NoCharacters characters;
-    SharedState state;
-    Form1 form1(state, {store, windows, characters, messageBox, random});
+    StripWithoutBird strip;
+    Form1& form1 = strip.form1;
     form1.Form_Load();
-    state.visi = 1;
+    strip.state.visi = 1;
     // Over the strip keeps it open; far below it lets it collapse.
     QCursor::setPos(collapsed ? QPoint(100, 600) : QPoint(900, 10));
     for (int i = 0; i < 80; ++i) {
