@@ -1,12 +1,12 @@
 #include "agent/agent_control.h"
-#include "core/form1.h"
+#include "app/caption_strip.h"
+#include "app/shutdown.h"
 #include "core/qt_desktop_services.h"
 #include "core/qt_settings_store.h"
 #include "core/qt_window_system.h"
-#include "core/shutdown.h"
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
-#include "menu/form2.h"
+#include "menu/strip_menu.h"
 #include "settings/autostart.h"
 
 #include <QApplication>
@@ -14,10 +14,33 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 using namespace parlavo;
 
 namespace {
+
+constexpr const char* kVersion = "1.01";
+
+// --help and --version answer on standard output without a display, as command-line users expect.
+// Returns true when an answer was printed and the program should end.
+bool answerInformationRequest(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("parlavo %s\n", kVersion);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Usage: parlavo [--help] [--version]\n"
+                        "Learn everyday Spanish from a caption strip at the top of the screen, read aloud by a bird.\n"
+                        "Point at the picture at the strip's right end for its menu. See parlavo(1).\n\n"
+                        "  -h, --help     print this help and exit\n"
+                        "  --version      print the version and exit\n");
+            return true;
+        }
+    }
+    return false;
+}
 
 // The strip needs global window positions and the global pointer, which Wayland gives no client:
 // run on XWayland when it is there.
@@ -39,12 +62,14 @@ bool chooseDisplay() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (answerInformationRequest(argc, argv))
+        return EXIT_SUCCESS;
     if (!chooseDisplay())
         return EXIT_FAILURE;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Parlavo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.01"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;
@@ -59,16 +84,16 @@ int main(int argc, char* argv[]) {
     ClockRandomSource random;
     AgentCharacters characters;
     SharedState state;
-    Form1 form1(state, {store, windows, characters, messageBox, random});
+    CaptionStrip strip(state, {store, windows, characters, messageBox, random});
 
-    QObject::connect(&instance, &SingleInstance::activationRequested, &form1, &Form1::activateFromAnotherCopy);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &strip, &CaptionStrip::activateFromAnotherCopy);
     TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &form1, [&form1] { Shutdown(form1); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form1,
-                     [&form1](QSessionManager&) { Shutdown(form1); });
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &strip, [&strip] { shutDown(strip); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &strip,
+                     [&strip](QSessionManager&) { shutDown(strip); });
     QtShell shell;
-    Form2 form2(form1, shell, store, systemAutostart());
+    StripMenu stripMenu(strip, shell, store, systemAutostart());
 
-    form1.Form_Load();
+    strip.start();
     return QApplication::exec();
 }

@@ -49,13 +49,10 @@ QColor paletteColour(int index) {
     return palette[index & 15];
 }
 
-ColourStripTick colourStripTick(bool windowOpen, bool dragging, qint16 color1, qint16 color2, qint16 color3) {
+ColourStripTick colourStripTick(bool windowOpen, bool dragging, const ColourSlots& colours) {
     const bool draw = !windowOpen && !dragging;
-    ColourStripTick tick{draw, draw ? paletteColour(color1) : QColor(), color1, color2, color3};
-    tick.color1 = tick.color2;
-    tick.color2 = tick.color3;
-    tick.color3 = tick.color1;
-    return tick;
+    // The third slot takes the first's new value, not its old one: the rotation loses a colour on purpose.
+    return {draw, draw ? paletteColour(colours.first) : QColor(), {colours.second, colours.third, colours.second}};
 }
 
 } // namespace parlavo

@@ -13,7 +13,7 @@ inline const QString kBlankCaption = QStringLiteral(" ");
 // Text moves sideways by the blanks in front of it, never by moving its label.
 QString withLeadingSpaces(int count, const QString& text);
 
-// What the intro does on a Timer1 tick, by the countdown value after its decrement.
+// What the intro does on a pointerTimer tick, by the countdown value after its decrement.
 struct IntroStep {
     enum class Action {
         Scroll,        // the welcome line behind `spaces` blanks, window still hidden
@@ -47,13 +47,17 @@ QColor paletteColour(int index);
 
 // One tick of the colour strip: draw in the first slot's colour while the window is not open and
 // not being dragged, otherwise erase; the slots shift on every tick either way.
+// The strip's three colour slots: palette indices that rotate one place on every tick.
+struct ColourSlots {
+    qint16 first = 10;
+    qint16 second = 12;
+    qint16 third = 10;
+};
 struct ColourStripTick {
     bool draw;
     QColor colour;
-    qint16 color1;
-    qint16 color2;
-    qint16 color3;
+    ColourSlots next;
 };
-ColourStripTick colourStripTick(bool windowOpen, bool dragging, qint16 color1, qint16 color2, qint16 color3);
+ColourStripTick colourStripTick(bool windowOpen, bool dragging, const ColourSlots& colours);
 
 } // namespace parlavo

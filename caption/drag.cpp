@@ -2,7 +2,7 @@
 
 namespace parlavo {
 
-GrabOffset grabOffset(const PixelPoint& pointer, const PixelRect& recordedWindow) {
+GrabOffset grabOffsetFor(const PixelPoint& pointer, const PixelRect& recordedWindow) {
     return {pointer.x - recordedWindow.left, pointer.y - recordedWindow.top};
 }
 

@@ -9,7 +9,7 @@ struct GrabOffset {
     qint32 x = 0;
     qint32 y = 0;
 };
-GrabOffset grabOffset(const PixelPoint& pointer, const PixelRect& recordedWindow);
+GrabOffset grabOffsetFor(const PixelPoint& pointer, const PixelRect& recordedWindow);
 
 // Where a drag move puts the window: under the pointer at the grab offset, at the recorded open size.
 struct DragTarget {

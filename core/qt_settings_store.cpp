@@ -29,11 +29,11 @@ QtSettingsStore::QtSettingsStore() : mSettings(openNativeSettings()) {
 
 QtSettingsStore::~QtSettingsStore() = default;
 
-QString QtSettingsStore::ReadSetting(const QString& key) {
+QString QtSettingsStore::readSetting(const QString& key) {
     return mSettings->value(kSection + key).toString();
 }
 
-void QtSettingsStore::WriteSetting(const QString& key, const QString& text) {
+void QtSettingsStore::writeSetting(const QString& key, const QString& text) {
     mSettings->setValue(kSection + key, text);
 }
 

@@ -16,8 +16,8 @@ public:
     QtSettingsStore();
     ~QtSettingsStore() override;
 
-    QString ReadSetting(const QString& key) override;
-    void WriteSetting(const QString& key, const QString& text) override;
+    QString readSetting(const QString& key) override;
+    void writeSetting(const QString& key, const QString& text) override;
     bool sync() override;
 
     QString fileName() const;

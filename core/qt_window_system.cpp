@@ -18,7 +18,7 @@ QSize primaryScreenSize() {
 
 } // namespace
 
-bool QtWindowSystem::GetCursorPos(PixelPoint& point) {
+bool QtWindowSystem::pointerPosition(PixelPoint& point) {
     if (!QGuiApplication::primaryScreen())
         return false;
     const QPoint pos = QCursor::pos();
@@ -42,7 +42,7 @@ double QtWindowSystem::twipsPerPixelY() const {
     return kTwipsPerPixel;
 }
 
-bool QtWindowSystem::MoveWindow(QWidget* window, int x, int y, int width, int height) {
+bool QtWindowSystem::moveWindow(QWidget* window, int x, int y, int width, int height) {
     if (!window)
         return false;
     const QRect wanted(x, y, width, height);
@@ -54,7 +54,7 @@ bool QtWindowSystem::MoveWindow(QWidget* window, int x, int y, int width, int he
     return true;
 }
 
-bool QtWindowSystem::SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) {
+bool QtWindowSystem::placeOnTop(QWidget* window, int x, int y, int width, int height) {
     if (!window)
         return false;
     if (!window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
@@ -76,7 +76,7 @@ void QtWindowSystem::keepOnTop(QWidget* window) {
     window->raise();
 }
 
-bool QtWindowSystem::GetWindowRect(QWidget* window, PixelRect& rect) {
+bool QtWindowSystem::windowRect(QWidget* window, PixelRect& rect) {
     if (!window)
         return false;
     const QRect g = window->geometry();

@@ -10,15 +10,15 @@ namespace parlavo {
 // exactly where asked), which also means nobody else keeps them on top: every move raises them.
 class QtWindowSystem final : public WindowSystem {
 public:
-    bool GetCursorPos(PixelPoint& point) override;
+    bool pointerPosition(PixelPoint& point) override;
     int screenWidthTwips() const override;
     int screenHeightTwips() const override;
     double twipsPerPixelX() const override;
     double twipsPerPixelY() const override;
-    bool MoveWindow(QWidget* window, int x, int y, int width, int height) override;
-    bool SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) override;
+    bool moveWindow(QWidget* window, int x, int y, int width, int height) override;
+    bool placeOnTop(QWidget* window, int x, int y, int width, int height) override;
     void keepOnTop(QWidget* window) override;
-    bool GetWindowRect(QWidget* window, PixelRect& rect) override;
+    bool windowRect(QWidget* window, PixelRect& rect) override;
 
 private:
     static constexpr qint64 kRaiseIntervalMs = 500;

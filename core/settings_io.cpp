@@ -21,21 +21,21 @@ struct IntegerKey {
 };
 
 constexpr IntegerKey kLeadingKeys[] = {
-    {"ce", &SharedState::ce, 1},
-    {"n", &SharedState::n, 2},
-    {"ctime", &SharedState::ctime, 3},
-    {"etime", &SharedState::etime, 5},
-    {"rd", &SharedState::rd, 0},
-    {"psave", &SharedState::psave, 1},
-    {"ssave", &SharedState::ssave, 1},
-    {"visi", &SharedState::visi, 0},
-    {"voice", &SharedState::voice, 1},
-    {"guage", &SharedState::guage, 1},
-    {"guagen", &SharedState::guagen, 11000},
+    {"ce", &SharedState::languageOrder, 1},
+    {"n", &SharedState::timesPerSentence, 2},
+    {"ctime", &SharedState::englishSeconds, 3},
+    {"etime", &SharedState::spanishSeconds, 5},
+    {"rd", &SharedState::inSequence, 0},
+    {"psave", &SharedState::saveReadingPosition, 1},
+    {"ssave", &SharedState::saveSettingsOnClose, 1},
+    {"visi", &SharedState::autoHide, 0},
+    {"voice", &SharedState::readAloud, 1},
+    {"guage", &SharedState::lesson, 1},
+    {"guagen", &SharedState::readingPosition, 11000},
     {"red", &SharedState::red, 0},
-    {"mark", &SharedState::mark, 0},
+    {"mark", &SharedState::startAtLogOn, 0},
 };
-constexpr IntegerKey kSspeed = {"sspeed", &SharedState::sspeed, 150};
+constexpr IntegerKey kSspeed = {"sspeed", &SharedState::speechRate, 150};
 
 // The keys the settings dialog writes on closing, in its order; "xxx" comes before "sspeed".
 constexpr const char* kDialogKeys[] = {"ce",    "n",    "ctime", "etime", "rd",  "psave",
@@ -76,26 +76,26 @@ std::optional<qint16> parseInteger(const QString& text) {
 }
 
 qint16 readInteger(SettingsStore& store, const IntegerKey& entry) {
-    return parseInteger(store.ReadSetting(key(entry.name))).value_or(entry.defaultValue);
+    return parseInteger(store.readSetting(key(entry.name))).value_or(entry.defaultValue);
 }
 
 void writeFirstRunDefaults(SettingsStore& store, int screenWidthTwips) {
     for (const auto& entry : kLeadingKeys)
-        store.WriteSetting(key(entry.name), decimal(entry.defaultValue));
-    store.WriteSetting(QStringLiteral("xxx"), QStringLiteral("1"));
-    store.WriteSetting(QStringLiteral("left"), decimal(defaultLeftTwips(screenWidthTwips)));
-    store.WriteSetting(key(kSspeed.name), decimal(kSspeed.defaultValue));
+        store.writeSetting(key(entry.name), decimal(entry.defaultValue));
+    store.writeSetting(QStringLiteral("xxx"), QStringLiteral("1"));
+    store.writeSetting(QStringLiteral("left"), decimal(defaultLeftTwips(screenWidthTwips)));
+    store.writeSetting(key(kSspeed.name), decimal(kSspeed.defaultValue));
     store.sync();
 }
 
 void repairRanges(SharedState& state) {
-    state.n = std::clamp<qint16>(state.n, 1, 12);
-    state.etime = std::clamp<qint16>(state.etime, 5, 15);
-    state.ctime = std::clamp<qint16>(state.ctime, 3, 15);
-    state.guage = std::clamp<qint16>(state.guage, 0, 17);
-    const int lessonOfPosition = static_cast<int>(std::floor((state.guagen - 10000) / 100.0));
+    state.timesPerSentence = std::clamp<qint16>(state.timesPerSentence, 1, 12);
+    state.spanishSeconds = std::clamp<qint16>(state.spanishSeconds, 5, 15);
+    state.englishSeconds = std::clamp<qint16>(state.englishSeconds, 3, 15);
+    state.lesson = std::clamp<qint16>(state.lesson, 0, 17);
+    const int lessonOfPosition = static_cast<int>(std::floor((state.readingPosition - 10000) / 100.0));
     if (lessonOfPosition < 1 || lessonOfPosition > 19)
-        state.guagen = kFirstSentence;
+        state.readingPosition = kFirstSentence;
 }
 
 } // namespace
@@ -105,39 +105,39 @@ double defaultLeftTwips(int screenWidthTwips) {
 }
 
 double loadSettings(SettingsStore& store, SharedState& state, int screenWidthTwips) {
-    state.xxx = store.ReadSetting(QStringLiteral("xxx"));
-    if (state.xxx.isEmpty())
+    state.firstRunMarker = store.readSetting(QStringLiteral("xxx"));
+    if (state.firstRunMarker.isEmpty())
         writeFirstRunDefaults(store, screenWidthTwips);
 
     for (const auto& entry : kLeadingKeys)
         state.*entry.field = readInteger(store, entry);
-    state.xxx = store.ReadSetting(QStringLiteral("xxx"));
+    state.firstRunMarker = store.readSetting(QStringLiteral("xxx"));
     const double storedLeft =
-        parseNumber(store.ReadSetting(QStringLiteral("left"))).value_or(defaultLeftTwips(screenWidthTwips));
-    state.sspeed = readInteger(store, kSspeed);
+        parseNumber(store.readSetting(QStringLiteral("left"))).value_or(defaultLeftTwips(screenWidthTwips));
+    state.speechRate = readInteger(store, kSspeed);
 
     repairRanges(state);
     return clampLeftTwips(static_cast<float>(storedLeft), screenWidthTwips);
 }
 
 bool saveDialogSettings(SettingsStore& store, const SharedState& state) {
-    if (state.ssave == 0)
+    if (state.saveSettingsOnClose == 0)
         return true;
     for (const char* name : kDialogKeys) {
         const auto* entry = std::find_if(std::begin(kLeadingKeys), std::end(kLeadingKeys),
                                          [name](const IntegerKey& k) { return qstrcmp(k.name, name) == 0; });
-        store.WriteSetting(key(name), decimal(state.*entry->field));
+        store.writeSetting(key(name), decimal(state.*entry->field));
     }
-    store.WriteSetting(QStringLiteral("xxx"), QStringLiteral("1"));
-    store.WriteSetting(key(kSspeed.name), decimal(state.sspeed));
+    store.writeSetting(QStringLiteral("xxx"), QStringLiteral("1"));
+    store.writeSetting(key(kSspeed.name), decimal(state.speechRate));
     return store.sync();
 }
 
 bool saveExitSettings(SettingsStore& store, const SharedState& state, double leftTwips) {
-    store.WriteSetting(QStringLiteral("voice"), decimal(state.voice));
-    store.WriteSetting(QStringLiteral("left"), decimal(leftTwips));
-    if (state.psave == 1 && state.rd == 1)
-        store.WriteSetting(QStringLiteral("guagen"), decimal(state.guagen));
+    store.writeSetting(QStringLiteral("voice"), decimal(state.readAloud));
+    store.writeSetting(QStringLiteral("left"), decimal(leftTwips));
+    if (state.saveReadingPosition == 1 && state.inSequence == 1)
+        store.writeSetting(QStringLiteral("guagen"), decimal(state.readingPosition));
     return store.sync();
 }
 

@@ -12,7 +12,7 @@ namespace parlavo {
 // window's left edge in twips, pulled onto a screen `screenWidthTwips` wide.
 double loadSettings(SettingsStore& store, SharedState& state, int screenWidthTwips);
 
-// The save when the settings dialog closes: the dialog's keys, only while `ssave` is nonzero.
+// The save when the settings dialog closes: the dialog's keys, only while `saveSettingsOnClose` is nonzero.
 // Returns false when the store could not be written.
 bool saveDialogSettings(SettingsStore& store, const SharedState& state);
 

@@ -22,7 +22,7 @@ struct PixelRect {
 };
 
 // True when left <= x < right and top <= y < bottom.
-inline bool PtInRect(const PixelRect& rect, const PixelPoint& point) {
+inline bool rectContains(const PixelRect& rect, const PixelPoint& point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
 }
 
@@ -33,7 +33,7 @@ public:
     virtual ~WindowSystem() = default;
 
     // The pointer's screen position; false (and the point untouched) when it cannot be read.
-    virtual bool GetCursorPos(PixelPoint& point) = 0;
+    virtual bool pointerPosition(PixelPoint& point) = 0;
 
     // The primary screen's size in twips and the twips in one pixel.
     virtual int screenWidthTwips() const = 0;
@@ -42,13 +42,13 @@ public:
     virtual double twipsPerPixelY() const = 0;
 
     // Places and sizes a top-level window.
-    virtual bool MoveWindow(QWidget* window, int x, int y, int width, int height) = 0;
+    virtual bool moveWindow(QWidget* window, int x, int y, int width, int height) = 0;
     // Places and sizes a window and puts it above every normal window.
-    virtual bool SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) = 0;
+    virtual bool placeOnTop(QWidget* window, int x, int y, int width, int height) = 0;
     // Puts a window that should stay above others back on top; cheap enough to ask on every timer tick.
     virtual void keepOnTop(QWidget* window) = 0;
     // The window's screen rectangle; false (and the rectangle untouched) when it cannot be read.
-    virtual bool GetWindowRect(QWidget* window, PixelRect& rect) = 0;
+    virtual bool windowRect(QWidget* window, PixelRect& rect) = 0;
 };
 
 } // namespace parlavo

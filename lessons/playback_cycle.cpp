@@ -12,40 +12,40 @@ enum Phase : qint16 { Begin = 0, FirstLanguage = 1, Switch = 2, SecondLanguage =
 
 // The first language stays until `firstSeconds` are over; tick counts below zero end it at once.
 bool firstLanguageOver(const SharedState& state, qint16 firstSeconds) {
-    return state.tickcount < 0 || state.tickcount >= mul16(kTicksPerSecond, firstSeconds);
+    return state.cycleTick < 0 || state.cycleTick >= mul16(kTicksPerSecond, firstSeconds);
 }
 
 // The second language stays from the end of the first until both durations are over.
 bool secondLanguageOver(const SharedState& state, qint16 firstSeconds) {
-    return state.tickcount < mul16(kTicksPerSecond, firstSeconds) ||
-           state.tickcount > mul16(kTicksPerSecond, add16(state.etime, state.ctime));
+    return state.cycleTick < mul16(kTicksPerSecond, firstSeconds) ||
+           state.cycleTick > mul16(kTicksPerSecond, add16(state.spanishSeconds, state.englishSeconds));
 }
 
 void endCycle(SharedState& state) {
-    state.cyclecount = add16(state.cyclecount, 1);
-    state.tickcount = 0;
-    state.phase = Begin;
+    state.cyclesShown = add16(state.cyclesShown, 1);
+    state.cycleTick = 0;
+    state.cyclePhase = Begin;
 }
 
 void spanishFirstStep(SharedState& state, PlaybackView& view) {
-    switch (state.phase) {
+    switch (state.cyclePhase) {
     case Begin:
         view.startSpanishEntry();
         view.speakStep();
-        state.phase = FirstLanguage;
+        state.cyclePhase = FirstLanguage;
         break;
     case FirstLanguage:
-        if (firstLanguageOver(state, state.etime))
-            state.phase = Switch;
+        if (firstLanguageOver(state, state.spanishSeconds))
+            state.cyclePhase = Switch;
         break;
     case Switch:
         view.blankSpanish();
         view.startEnglishRise();
-        state.phase = SecondLanguage;
+        state.cyclePhase = SecondLanguage;
         break;
     case SecondLanguage:
-        if (secondLanguageOver(state, state.etime))
-            state.phase = End;
+        if (secondLanguageOver(state, state.spanishSeconds))
+            state.cyclePhase = End;
         break;
     case End:
         view.clearEnglish();
@@ -55,24 +55,24 @@ void spanishFirstStep(SharedState& state, PlaybackView& view) {
 }
 
 void englishFirstStep(SharedState& state, PlaybackView& view) {
-    switch (state.phase) {
+    switch (state.cyclePhase) {
     case Begin:
         view.startEnglishRise();
-        state.phase = FirstLanguage;
+        state.cyclePhase = FirstLanguage;
         break;
     case FirstLanguage:
-        if (firstLanguageOver(state, state.ctime))
-            state.phase = Switch;
+        if (firstLanguageOver(state, state.englishSeconds))
+            state.cyclePhase = Switch;
         break;
     case Switch:
         view.clearEnglish();
         view.startSpanishEntry();
         view.speakStep();
-        state.phase = SecondLanguage;
+        state.cyclePhase = SecondLanguage;
         break;
     case SecondLanguage:
-        if (secondLanguageOver(state, state.ctime))
-            state.phase = End;
+        if (secondLanguageOver(state, state.englishSeconds))
+            state.cyclePhase = End;
         break;
     case End:
         view.blankSpanish();
@@ -84,28 +84,15 @@ void englishFirstStep(SharedState& state, PlaybackView& view) {
 } // namespace
 
 void playbackTick(SharedState& state, PlaybackView& view) {
-    state.tickcount = add16(state.tickcount, 1);
-    if (state.cyclecount >= state.n) {
-        state.cyclecount = 0;
+    state.cycleTick = add16(state.cycleTick, 1);
+    if (state.cyclesShown >= state.timesPerSentence) {
+        state.cyclesShown = 0;
         view.nextSentence();
     }
-    if (state.ce == 1)
+    if (state.languageOrder == 1)
         spanishFirstStep(state, view);
     else
         englishFirstStep(state, view);
-}
-
-void readAloudAndWave(Character& character, const QString& spanish, qint16 voice) {
-    if (voice == 1) {
-        try {
-            character.Speak(spanish);
-        } catch (...) {
-        }
-    }
-    try {
-        character.Play(QStringLiteral("Wave"));
-    } catch (...) {
-    }
 }
 
 } // namespace parlavo

@@ -74,7 +74,7 @@ const Catalogue& catalogue() {
 SentenceNotFound::SentenceNotFound(int id)
     : std::runtime_error("no sentence has the id " + std::to_string(id)), mId(id) {}
 
-QString LoadSentenceText(int id) {
+QString sentenceText(int id) {
     const Catalogue& texts = catalogue();
     if (id == kFirstSentenceId)
         return texts.note;

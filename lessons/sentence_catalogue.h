@@ -30,7 +30,7 @@ private:
 // std::runtime_error from both functions below, which the catalogue tests rule out for the build.
 
 // The text stored under a sentence id. Throws SentenceNotFound for an id with no entry.
-QString LoadSentenceText(int id);
+QString sentenceText(int id);
 
 // "Entire" (the whole course) followed by the names of lessons 1 to 17.
 const QStringList& lessonNames();

@@ -36,8 +36,8 @@ SentenceSelector::SentenceSelector(SharedState& state, RandomSource& random, Mes
 
 bool SentenceSelector::selectInto(SentenceSlots current) {
     mErrorTrapped = false;
-    const bool inSequence = mState.rd != 0;
-    const bool wholeCourse = mState.guage == 0;
+    const bool inSequence = mState.inSequence != 0;
+    const bool wholeCourse = mState.lesson == 0;
     if (!inSequence && !wholeCourse)
         pickFromLesson(current);
     else if (!inSequence)
@@ -52,7 +52,7 @@ bool SentenceSelector::selectInto(SentenceSlots current) {
 void SentenceSelector::pickFromLesson(SentenceSlots current) {
     mRandom.reseedFromClock();
     const float line = drawBelow(mRandom, kLinesPerLesson);
-    trapped([&] { current.randomId = toInteger16(line + lessonLineId(mState.guage, 0) + 1.0f); });
+    trapped([&] { current.randomId = toInteger16(line + lessonLineId(mState.lesson, 0) + 1.0f); });
     loadAndReport(current.randomId, current);
 }
 
@@ -67,41 +67,42 @@ void SentenceSelector::pickFromCourse(SentenceSlots current) {
 }
 
 void SentenceSelector::readOnInLesson(SentenceSlots current) {
-    const qint16 lesson = mState.guage;
-    if (lessonOf(mState.guagen) != lesson) {
-        mState.guagen = lessonLineId(lesson, 1);
+    const qint16 lesson = mState.lesson;
+    if (lessonOf(mState.readingPosition) != lesson) {
+        mState.readingPosition = lessonLineId(lesson, 1);
     } else {
         trapped([&] {
-            if (mState.guagen > lessonLineId(lesson, kLinesPerLesson))
-                mState.guagen = lessonLineId(lesson, 1);
+            if (mState.readingPosition > lessonLineId(lesson, kLinesPerLesson))
+                mState.readingPosition = lessonLineId(lesson, 1);
         });
         // A fresh install stores line 0 of the lesson, which holds no text.
         trapped([&] {
-            if (mState.guagen == lessonLineId(lesson, 0))
-                mState.guagen = lessonLineId(lesson, 1);
+            if (mState.readingPosition == lessonLineId(lesson, 0))
+                mState.readingPosition = lessonLineId(lesson, 1);
         });
     }
-    loadAndReport(mState.guagen, current);
-    trapped([&] { mState.guagen = add16(mState.guagen, 1); });
+    loadAndReport(mState.readingPosition, current);
+    trapped([&] { mState.readingPosition = add16(mState.readingPosition, 1); });
 }
 
 void SentenceSelector::readOnThroughCourse(SentenceSlots current) {
     trapped([&] {
-        if (lineOf(mState.guagen) > kLinesPerLesson) // on to line 1 of the next lesson
-            mState.guagen = toInteger16((lessonOf(mState.guagen) + 1) * kIdsPerLesson + kFirstSentenceId + 1);
+        if (lineOf(mState.readingPosition) > kLinesPerLesson) // on to line 1 of the next lesson
+            mState.readingPosition =
+                toInteger16((lessonOf(mState.readingPosition) + 1) * kIdsPerLesson + kFirstSentenceId + 1);
     });
     // Line 0 of a lesson holds no text; reading goes on with its line 1.
     trapped([&] {
-        if (lineOf(mState.guagen) == 0)
-            mState.guagen = add16(mState.guagen, 1);
+        if (lineOf(mState.readingPosition) == 0)
+            mState.readingPosition = add16(mState.readingPosition, 1);
     });
     // After the last line of the last lesson the course starts over.
     trapped([&] {
-        if (lessonOf(mState.guagen) > kLastLesson)
-            mState.guagen = lessonLineId(1, 1);
+        if (lessonOf(mState.readingPosition) > kLastLesson)
+            mState.readingPosition = lessonLineId(1, 1);
     });
-    loadAndReport(mState.guagen, current);
-    trapped([&] { mState.guagen = add16(mState.guagen, 1); });
+    loadAndReport(mState.readingPosition, current);
+    trapped([&] { mState.readingPosition = add16(mState.readingPosition, 1); });
 }
 
 void SentenceSelector::loadAndReport(int id, SentenceSlots current) {

@@ -21,13 +21,13 @@ struct SentenceSlots {
 };
 
 // Chooses the next sentence from the lesson and play order in the shared state: at random, or in
-// sequence from the reading position `guagen`, which it then moves on. Ids and lessons are 16-bit
+// sequence from the reading position `readingPosition`, which it then moves on. Ids and lessons are 16-bit
 // numbers; an overflow or an id without text after the path's error trap is set costs that step only
 // and ends in one message box naming the id; an overflow before the trap is the caller's.
 class SentenceSelector {
 public:
     SentenceSelector(SharedState& state, RandomSource& random, MessageBox& messageBox,
-                     SentenceLookup lookup = LoadSentenceText);
+                     SentenceLookup lookup = sentenceText);
 
     // Returns true for a sentence read in sequence, which the caption labels also show as tooltips.
     bool selectInto(SentenceSlots current);

@@ -2,7 +2,7 @@
 
 namespace parlavo {
 
-void SetStartWithWindows(Autostart& autostart, qint16 mark) {
+void applyStartAtLogOn(Autostart& autostart, qint16 mark) {
     switch (mark) {
     case 0:
         autostart.removeEntry();

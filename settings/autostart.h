@@ -20,7 +20,7 @@ public:
 
 // Applies the "Start with windows start" choice: 0 removes the entry, 1 writes it, any other value
 // comes from a hand-edited store and leaves the entry as it is.
-void SetStartWithWindows(Autostart& autostart, qint16 mark);
+void applyStartAtLogOn(Autostart& autostart, qint16 mark);
 
 // The real entry for this platform: the Run key value on Windows, the desktop autostart entry elsewhere.
 // Each back-end defines this for itself; only one of them is built.

@@ -14,8 +14,8 @@ using namespace parlavo;
 namespace {
 
 void selectingTick(SharedState& state, bench::SelectingView& view, bool measured) {
-    state.cyclecount = state.n;
-    state.phase = 4;
+    state.cyclesShown = state.timesPerSentence;
+    state.cyclePhase = 4;
     if (measured)
         CALLGRIND_TOGGLE_COLLECT;
     playbackTick(state, view);

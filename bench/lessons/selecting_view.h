@@ -42,14 +42,14 @@ private:
 };
 
 // The first-run display settings in sequence play: Spanish first for 5 s, English for 3 s, two cycles.
-inline SharedState firstRunSequencePlay(qint16 guagen) {
+inline SharedState firstRunSequencePlay(qint16 position) {
     SharedState state;
-    state.ce = 1;
-    state.n = 2;
-    state.etime = 5;
-    state.ctime = 3;
-    state.rd = 1;
-    state.guagen = guagen;
+    state.languageOrder = 1;
+    state.timesPerSentence = 2;
+    state.spanishSeconds = 5;
+    state.englishSeconds = 3;
+    state.inSequence = 1;
+    state.readingPosition = position;
     return state;
 }
 

@@ -12,7 +12,7 @@ class TestAutoHide : public QObject {
 private slots:
     void heightIsDecidedOnEveryTick_data() {
         QTest::addColumn<int>("introTicks");
-        QTest::addColumn<int>("visi");
+        QTest::addColumn<int>("autoHide");
         QTest::addColumn<bool>("startOpen");
         QTest::addColumn<QPoint>("pointer");
         QTest::addColumn<bool>("open");
@@ -30,31 +30,31 @@ private slots:
     }
     void heightIsDecidedOnEveryTick() {
         QFETCH(int, introTicks);
-        QFETCH(int, visi);
+        QFETCH(int, autoHide);
         QFETCH(bool, startOpen);
         QFETCH(QPoint, pointer);
         QFETCH(bool, open);
         FakeWorld world;
         world.startAndTick(introTicks);
-        world.state.visi = static_cast<qint16>(visi);
-        world.form1.setHeight(startOpen ? Form1::kOpenHeightTwips : Form1::kCollapsedHeightTwips);
+        world.state.autoHide = static_cast<qint16>(autoHide);
+        world.strip.setHeightTwips(startOpen ? CaptionStrip::kOpenHeightTwips : CaptionStrip::kCollapsedHeightTwips);
         world.windows.pointer = {pointer.x(), pointer.y()};
-        world.form1.Form1_Timer1_Timer();
-        QCOMPARE(world.form1.isOpen(), open);
-        QCOMPARE(world.windows.geometry(&world.form1).height(), open ? 23 : 1);
-        QCOMPARE(world.windows.geometry(&world.form1).top(), 0);
-        QCOMPARE(world.form1.mptCursor.x, pointer.x());
+        world.strip.onPointerTick();
+        QCOMPARE(world.strip.isOpen(), open);
+        QCOMPARE(world.windows.geometry(&world.strip).height(), open ? 23 : 1);
+        QCOMPARE(world.windows.geometry(&world.strip).top(), 0);
+        QCOMPARE(world.strip.pointerSample.x, pointer.x());
     }
 
     void unreadablePointerKeepsTheLastSample() {
         FakeWorld world;
         world.startAndTick(80);
         world.windows.pointer = {900, 2};
-        world.form1.Form1_Timer1_Timer();
+        world.strip.onPointerTick();
         world.windows.cursorReadable = false;
         world.windows.pointer = {10, 600};
-        world.form1.Form1_Timer1_Timer();
-        QCOMPARE(world.form1.mptCursor.y, 2);
+        world.strip.onPointerTick();
+        QCOMPARE(world.strip.pointerSample.y, 2);
     }
 
     // While dragging, the hit test keeps the rectangle from before the drag: once the pointer has
@@ -63,24 +63,24 @@ private slots:
     void draggingWithAutoHide() {
         FakeWorld world;
         world.startAndTick(80);
-        world.state.visi = 1;
+        world.state.autoHide = 1;
         world.windows.pointer = {900, 10};
-        world.form1.Form1_Timer1_Timer();
-        QVERIFY(world.form1.isOpen());
-        world.form1.Label_MouseDown();
+        world.strip.onPointerTick();
+        QVERIFY(world.strip.isOpen());
+        world.strip.beginDrag();
 
         world.windows.pointer = {300, 400};
-        world.form1.Form1_Timer1_Timer();
-        QVERIFY(!world.form1.isOpen());
-        world.form1.Label_MouseMove();
-        QCOMPARE(world.windows.geometry(&world.form1), QRect(300 - 73, 400 - 10, 477, 23));
-        world.form1.Form1_Timer2_Timer();
-        QVERIFY2(!world.form1.stripColour().isValid(), "no strip while dragging");
+        world.strip.onPointerTick();
+        QVERIFY(!world.strip.isOpen());
+        world.strip.followDrag();
+        QCOMPARE(world.windows.geometry(&world.strip), QRect(300 - 73, 400 - 10, 477, 23));
+        world.strip.onColourStripTick();
+        QVERIFY2(!world.strip.stripColour().isValid(), "no strip while dragging");
 
-        world.form1.Label_MouseUp();
-        QCOMPARE(world.windows.geometry(&world.form1), QRect(227, 0, 477, 23));
-        QCOMPARE(world.form1.mrcWindow.left, 227);
-        QCOMPARE(world.form1.mbDragging, qint16(0));
+        world.strip.endDrag();
+        QCOMPARE(world.windows.geometry(&world.strip), QRect(227, 0, 477, 23));
+        QCOMPARE(world.strip.recordedRect.left, 227);
+        QVERIFY(!world.strip.dragging);
     }
 };
 

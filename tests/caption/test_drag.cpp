@@ -17,27 +17,27 @@ class TestDrag : public QObject {
     Q_OBJECT
 
 private slots:
-    // The grab and every move use the pointer as the last Timer1 tick sampled it, not as it is now.
+    // The grab and every move use the pointer as the last pointerTimer tick sampled it, not as it is now.
     void dragFollowsTheSamples() {
         FakeWorld world;
         world.startAndTick(80);
         world.windows.pointer = {900, 12};
-        world.form1.Form1_Timer1_Timer();
-        world.form1.Label_MouseMove();
-        QCOMPARE(world.windows.geometry(&world.form1).topLeft(), QPoint(827, 0)); // no press, no move
+        world.strip.onPointerTick();
+        world.strip.followDrag();
+        QCOMPARE(world.windows.geometry(&world.strip).topLeft(), QPoint(827, 0)); // no press, no move
 
         world.windows.pointer = {950, 5};
-        world.form1.Label_MouseDown();
-        QCOMPARE(world.form1.mbDragging, qint16(-1));
-        QCOMPARE(world.form1.mlngGrabX, 73);
-        QCOMPARE(world.form1.mlngGrabY, 12);
+        world.strip.beginDrag();
+        QVERIFY(world.strip.dragging);
+        QCOMPARE(world.strip.grabOffset.x, 73);
+        QCOMPARE(world.strip.grabOffset.y, 12);
 
         world.windows.pointer = {500, 700};
-        world.form1.Label_MouseMove();
-        QCOMPARE(world.windows.geometry(&world.form1).topLeft(), QPoint(827, 0));
-        world.form1.Form1_Timer1_Timer();
-        world.form1.Label_MouseMove();
-        QCOMPARE(world.windows.geometry(&world.form1), QRect(427, 688, 477, 23));
+        world.strip.followDrag();
+        QCOMPARE(world.windows.geometry(&world.strip).topLeft(), QPoint(827, 0));
+        world.strip.onPointerTick();
+        world.strip.followDrag();
+        QCOMPARE(world.windows.geometry(&world.strip), QRect(427, 688, 477, 23));
     }
 
     void releaseClampsIntoTheScreen_data() {
@@ -53,24 +53,24 @@ private slots:
         QFETCH(int, expectedPixels);
         FakeWorld world;
         world.startAndTick(80);
-        world.form1.Label_MouseDown();
-        world.windows.MoveWindow(&world.form1, leftTwips / 15, 500, 477, 23);
-        world.form1.Label_MouseUp();
-        QCOMPARE(world.windows.geometry(&world.form1), QRect(expectedPixels, 0, 477, 23));
-        QCOMPARE(world.form1.mrcWindow.left, expectedPixels);
-        QCOMPARE(world.form1.mrcWindow.bottom, 23);
+        world.strip.beginDrag();
+        world.windows.moveWindow(&world.strip, leftTwips / 15, 500, 477, 23);
+        world.strip.endDrag();
+        QCOMPARE(world.windows.geometry(&world.strip), QRect(expectedPixels, 0, 477, 23));
+        QCOMPARE(world.strip.recordedRect.left, expectedPixels);
+        QCOMPARE(world.strip.recordedRect.bottom, 23);
     }
 
     // A plain click still releases: a collapsed strip opens and its rectangle is recorded again.
     void clickWithoutMovementRestoresTheOpenStrip() {
         FakeWorld world;
         world.startAndTick(80);
-        world.form1.setHeight(Form1::kCollapsedHeightTwips);
-        world.form1.mrcWindow = {};
-        world.form1.Label_MouseDown();
-        world.form1.Label_MouseUp();
-        QVERIFY(world.form1.isOpen());
-        QCOMPARE(world.form1.mrcWindow.right, 827 + 477);
+        world.strip.setHeightTwips(CaptionStrip::kCollapsedHeightTwips);
+        world.strip.recordedRect = {};
+        world.strip.beginDrag();
+        world.strip.endDrag();
+        QVERIFY(world.strip.isOpen());
+        QCOMPARE(world.strip.recordedRect.right, 827 + 477);
     }
 
     void everyButtonAndEveryLabelDrags_data() {
@@ -86,20 +86,21 @@ private slots:
         QFETCH(int, button);
         FakeWorld world;
         world.startAndTick(80);
-        QWidget* labels[] = {world.form1.Label1, world.form1.Label2, world.form1.Label3, world.form1.Label4};
+        QWidget* labels[] = {world.strip.spanishLine, world.strip.englishLine, world.strip.topEdgeBand,
+                             world.strip.menuPatch};
         QWidget* target = labels[label - 1];
         world.windows.pointer = {900, 10};
-        world.form1.Form1_Timer1_Timer();
+        world.strip.onPointerTick();
         QTest::mousePress(target, Qt::MouseButton(button), {}, QPoint(1, 1));
-        QCOMPARE(world.form1.mbDragging, qint16(-1));
+        QVERIFY(world.strip.dragging);
         world.windows.pointer = {600, 300};
-        world.form1.Form1_Timer1_Timer();
+        world.strip.onPointerTick();
         QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::MouseButton(button), {});
         QCoreApplication::sendEvent(target, &move);
-        QCOMPARE(world.windows.geometry(&world.form1).topLeft(), QPoint(600 - 73, 300 - 10));
+        QCOMPARE(world.windows.geometry(&world.strip).topLeft(), QPoint(600 - 73, 300 - 10));
         QTest::mouseRelease(target, Qt::MouseButton(button), {}, QPoint(2, 2));
-        QCOMPARE(world.form1.mbDragging, qint16(0));
-        QCOMPARE(world.windows.geometry(&world.form1).topLeft(), QPoint(527, 0));
+        QVERIFY(!world.strip.dragging);
+        QCOMPARE(world.windows.geometry(&world.strip).topLeft(), QPoint(527, 0));
     }
 };
 

@@ -37,18 +37,18 @@ private slots:
         QVERIFY(text.contains("left=12400\n"));
 
         QtSettingsStore again;
-        QCOMPARE(again.ReadSetting(QStringLiteral("sspeed")), QStringLiteral("150"));
-        QCOMPARE(again.ReadSetting(QStringLiteral("absent")), QString());
+        QCOMPARE(again.readSetting(QStringLiteral("sspeed")), QStringLiteral("150"));
+        QCOMPARE(again.readSetting(QStringLiteral("absent")), QString());
     }
 
     void blanksInValuesSurvive() {
         {
             QtSettingsStore store;
-            store.WriteSetting(QStringLiteral("xxx"), QStringLiteral(" 1 "));
+            store.writeSetting(QStringLiteral("xxx"), QStringLiteral(" 1 "));
             QVERIFY(store.sync());
         }
         QtSettingsStore store;
-        QCOMPARE(store.ReadSetting(QStringLiteral("xxx")), QStringLiteral(" 1 "));
+        QCOMPARE(store.readSetting(QStringLiteral("xxx")), QStringLiteral(" 1 "));
     }
 
     void damagedFileIsKeptBeforeItIsRewritten() {

@@ -10,8 +10,8 @@ namespace {
 
 constexpr int kScreenTwips = 1920 * 15;
 
-const QStringList kAllKeys = {"ce",    "n",     "ctime",  "etime", "rd",   "psave", "ssave", "visi",
-                              "voice", "guage", "guagen", "red",   "mark", "xxx",   "left",  "sspeed"};
+const QStringList kAllKeys = {"ce",    "n",     "ctime",  "etime", "rd",   "savePosition", "ssave", "visi",
+                              "voice", "guage", "guagen", "red",   "mark", "xxx",          "left",  "sspeed"};
 
 FakeSettingsStore storeWith(const QMap<QString, QString>& values) {
     FakeSettingsStore store;
@@ -37,15 +37,15 @@ private slots:
         QCOMPARE(store.values.value("sspeed"), QStringLiteral("150"));
         QCOMPARE(store.syncs, 1);
         QCOMPARE(left, 12400.0);
-        QCOMPARE(state.ce, qint16(1));
-        QCOMPARE(state.n, qint16(2));
-        QCOMPARE(state.ctime, qint16(3));
-        QCOMPARE(state.etime, qint16(5));
-        QCOMPARE(state.psave, qint16(1));
-        QCOMPARE(state.voice, qint16(1));
-        QCOMPARE(state.guage, qint16(1));
-        QCOMPARE(state.guagen, qint16(11000));
-        QCOMPARE(state.xxx, QStringLiteral("1"));
+        QCOMPARE(state.languageOrder, qint16(1));
+        QCOMPARE(state.timesPerSentence, qint16(2));
+        QCOMPARE(state.englishSeconds, qint16(3));
+        QCOMPARE(state.spanishSeconds, qint16(5));
+        QCOMPARE(state.saveReadingPosition, qint16(1));
+        QCOMPARE(state.readAloud, qint16(1));
+        QCOMPARE(state.lesson, qint16(1));
+        QCOMPARE(state.readingPosition, qint16(11000));
+        QCOMPARE(state.firstRunMarker, QStringLiteral("1"));
     }
 
     void anyNonEmptyMarkerIsNoFirstRun() {
@@ -54,8 +54,8 @@ private slots:
         SharedState state;
         loadSettings(store, state, kScreenTwips);
         QVERIFY(store.writes.isEmpty());
-        QCOMPARE(state.xxx, QStringLiteral("0"));
-        QCOMPARE(state.n, qint16(2)); // absent keys read as their defaults
+        QCOMPARE(state.firstRunMarker, QStringLiteral("0"));
+        QCOMPARE(state.timesPerSentence, qint16(2)); // absent keys read as their defaults
     }
 
     void storedValuesAreRepaired_data() {
@@ -104,9 +104,10 @@ private slots:
         FakeSettingsStore store = storeWith({{key, stored}});
         SharedState state;
         loadSettings(store, state, kScreenTwips);
-        const QMap<QString, int> fields = {{"ce", state.ce},       {"n", state.n},         {"ctime", state.ctime},
-                                           {"etime", state.etime}, {"guage", state.guage}, {"guagen", state.guagen},
-                                           {"mark", state.mark},   {"visi", state.visi},   {"sspeed", state.sspeed}};
+        const QMap<QString, int> fields = {
+            {"ce", state.languageOrder},     {"n", state.timesPerSentence}, {"ctime", state.englishSeconds},
+            {"etime", state.spanishSeconds}, {"guage", state.lesson},       {"guagen", state.readingPosition},
+            {"mark", state.startAtLogOn},    {"visi", state.autoHide},      {"sspeed", state.speechRate}};
         QCOMPARE(fields.value(key), expected);
         QVERIFY2(store.writes.isEmpty(), "repairs stay in memory");
     }
@@ -129,26 +130,26 @@ private slots:
 
     void dialogSaveWritesItsKeysInOrderOnlyWhileSaving() {
         SharedState state;
-        state.ssave = 1;
-        state.guage = 4;
-        state.sspeed = 150;
+        state.saveSettingsOnClose = 1;
+        state.lesson = 4;
+        state.speechRate = 150;
         FakeSettingsStore store;
         QVERIFY(saveDialogSettings(store, state));
-        QCOMPARE(store.writtenKeys(), QStringList({"ce", "n", "ctime", "etime", "rd", "psave", "ssave", "visi", "guage",
-                                                   "red", "mark", "xxx", "sspeed"}));
+        QCOMPARE(store.writtenKeys(), QStringList({"ce", "n", "ctime", "etime", "rd", "savePosition", "ssave", "visi",
+                                                   "guage", "red", "mark", "xxx", "sspeed"}));
         QCOMPARE(store.values.value("guage"), QStringLiteral("4"));
         QCOMPARE(store.values.value("xxx"), QStringLiteral("1"));
         QCOMPARE(store.syncs, 1);
 
         FakeSettingsStore untouched;
-        state.ssave = 0;
+        state.saveSettingsOnClose = 0;
         QVERIFY(saveDialogSettings(untouched, state));
         QVERIFY(untouched.writes.isEmpty());
     }
 
     void exitSavesThePositionOnlyInSequenceWithSavingOn_data() {
         QTest::addColumn<int>("rd");
-        QTest::addColumn<int>("psave");
+        QTest::addColumn<int>("savePosition");
         QTest::addColumn<QStringList>("keys");
         QTest::newRow("sequence, saving") << 1 << 1 << QStringList{"voice", "left", "guagen"};
         QTest::newRow("random, saving") << 0 << 1 << QStringList{"voice", "left"};
@@ -157,13 +158,13 @@ private slots:
     }
     void exitSavesThePositionOnlyInSequenceWithSavingOn() {
         QFETCH(int, rd);
-        QFETCH(int, psave);
+        QFETCH(int, savePosition);
         QFETCH(QStringList, keys);
         SharedState state;
-        state.rd = static_cast<qint16>(rd);
-        state.psave = static_cast<qint16>(psave);
-        state.voice = 1;
-        state.guagen = 10412;
+        state.inSequence = static_cast<qint16>(rd);
+        state.saveReadingPosition = static_cast<qint16>(savePosition);
+        state.readAloud = 1;
+        state.readingPosition = 10412;
         FakeSettingsStore store;
         QVERIFY(saveExitSettings(store, state, 12405));
         QCOMPARE(store.writtenKeys(), keys);

@@ -1,13 +1,11 @@
 #include "core/integer16.h"
 #include "lessons/playback_cycle.h"
-#include "tests/support/fake_character.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(parlavo::SharedState)
 
 using namespace parlavo;
-using parlavo::test::FakeCharacter;
 
 namespace {
 
@@ -17,18 +15,13 @@ public:
     QStringList events;
     QList<int> nextAt;
     int tick = 0;
-    FakeCharacter character;
-    qint16 voice = 1;
 
     void nextSentence() override { nextAt << tick; }
     void startSpanishEntry() override { record("spanish"); }
     void startEnglishRise() override { record("english"); }
     void blankSpanish() override { record("blankSpanish"); }
     void clearEnglish() override { record("clearEnglish"); }
-    void speakStep() override {
-        record("speak");
-        readAloudAndWave(character, QStringLiteral("Hola"), voice);
-    }
+    void speakStep() override { record("speak"); }
 
     void run(SharedState& state, int ticks) {
         for (int i = 0; i < ticks; ++i) {
@@ -43,10 +36,10 @@ private:
 
 SharedState settings(qint16 ce, qint16 n, qint16 etime, qint16 ctime) {
     SharedState state;
-    state.ce = ce;
-    state.n = n;
-    state.etime = etime;
-    state.ctime = ctime;
+    state.languageOrder = ce;
+    state.timesPerSentence = n;
+    state.spanishSeconds = etime;
+    state.englishSeconds = ctime;
     return state;
 }
 
@@ -82,52 +75,15 @@ private slots:
         QFETCH(QString, firstCycle);
         QFETCH(QList<int>, nextAt);
         RecordingView view;
-        view.run(state, 10 * (state.etime + state.ctime) + 2);
+        view.run(state, 10 * (state.spanishSeconds + state.englishSeconds) + 2);
         QCOMPARE(view.events.join(u' '), firstCycle);
         view.run(state, 500 - view.tick);
         QCOMPARE(view.nextAt, nextAt);
     }
 
-    // A stopped timer gives no ticks; however long the pause, the cycle goes on as if there was none.
-    void pauseInTheEnglishPartResumesUnchanged() {
-        SharedState steady = settings(1, 2, 5, 3);
-        SharedState paused = steady;
-        RecordingView steadyView;
-        RecordingView pausedView;
-        steadyView.run(steady, 400);
-        pausedView.run(paused, 60); // English shows from tick 51 to 82
-        pausedView.run(paused, 340);
-        QCOMPARE(pausedView.events, steadyView.events);
-        QCOMPARE(pausedView.nextAt, steadyView.nextAt);
-    }
-
-    // The character reads once a cycle; whatever it fails at, the lesson goes on.
-    void characterReadsOnlyWithVoiceButAlwaysWaves_data() {
-        QTest::addColumn<qint16>("voice");
-        QTest::addColumn<bool>("failing");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("voice on") << qint16(1) << false << QStringList{"Speak:Hola", "Play:Wave"};
-        QTest::newRow("voice off") << qint16(0) << false << QStringList{"Play:Wave"};
-        QTest::newRow("anything but 1 is off") << qint16(-1) << false << QStringList{"Play:Wave"};
-        QTest::newRow("failing character") << qint16(1) << true << QStringList{"Speak:Hola", "Play:Wave"};
-    }
-    void characterReadsOnlyWithVoiceButAlwaysWaves() {
-        QFETCH(qint16, voice);
-        QFETCH(bool, failing);
-        QFETCH(QStringList, calls);
-        SharedState state = settings(1, 2, 5, 3);
-        RecordingView view;
-        view.voice = voice;
-        view.character.throwOnSpeak = failing;
-        view.character.throwOnPlay = failing;
-        view.run(state, 200);
-        QCOMPARE(view.character.calls, calls + calls + calls);
-        QCOMPARE(view.nextAt, QList<int>{165});
-    }
-
     void counterOverflowIsTheCallers() {
         SharedState state = settings(1, 2, 5, 3);
-        state.tickcount = 32767;
+        state.cycleTick = 32767;
         RecordingView view;
         QVERIFY_THROWS_EXCEPTION(OverflowError, playbackTick(state, view));
     }

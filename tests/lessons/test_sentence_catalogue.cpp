@@ -12,7 +12,7 @@ using namespace parlavo;
 namespace {
 
 QString text(int lesson, int line, int languageOffset) {
-    return LoadSentenceText(kFirstSentenceId + languageOffset + kIdsPerLesson * lesson + line);
+    return sentenceText(kFirstSentenceId + languageOffset + kIdsPerLesson * lesson + line);
 }
 
 // Every text of one language in lessons 1 to 17, each once.
@@ -79,15 +79,15 @@ private slots:
         QFETCH(int, id);
         QFETCH(QString, text);
         if (text.isNull())
-            QVERIFY_THROWS_EXCEPTION(SentenceNotFound, LoadSentenceText(id));
+            QVERIFY_THROWS_EXCEPTION(SentenceNotFound, sentenceText(id));
         else
-            QCOMPARE(LoadSentenceText(id), text);
+            QCOMPARE(sentenceText(id), text);
     }
 
     // The id just before lesson 1 is reserved for a note that is no lesson line.
     void textsAreShortAndUseOnlyTheCourseAlphabet() {
         static const QRegularExpression allowed(QStringLiteral("^[A-Za-z0-9 !-/:-@\\[-`{-~áéíóúüñÁÉÍÓÚÑ¿¡]{3,98}$"));
-        const QString note = LoadSentenceText(kFirstSentenceId);
+        const QString note = sentenceText(kFirstSentenceId);
         const QStringList lines = courseTexts(0) + courseTexts(kEnglishOffset);
         QVERIFY(!lines.contains(note));
         for (const QString& text : lines + QStringList{note})

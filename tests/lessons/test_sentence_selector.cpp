@@ -27,17 +27,15 @@ struct Selection {
     QString english = kOldEnglish;
     qint16 randomId = 0;
 
-    Selection(qint16 rd, qint16 guage, qint16 guagen) {
-        state.rd = rd;
-        state.guage = guage;
-        state.guagen = guagen;
+    Selection(qint16 inSequence, qint16 chosenLesson, qint16 position) {
+        state.inSequence = inSequence;
+        state.lesson = chosenLesson;
+        state.readingPosition = position;
     }
-    bool select(SentenceLookup lookup = LoadSentenceText) {
+    bool select(SentenceLookup lookup = sentenceText) {
         return SentenceSelector(state, random, messageBox, std::move(lookup)).selectInto({spanish, english, randomId});
     }
-    bool shows(int id) const {
-        return spanish == LoadSentenceText(id) && english == LoadSentenceText(id + kEnglishOffset);
-    }
+    bool shows(int id) const { return spanish == sentenceText(id) && english == sentenceText(id + kEnglishOffset); }
 };
 
 } // namespace
@@ -49,16 +47,16 @@ private slots:
     // In sequence (rd 1) the reading position moves on; at random each draw follows a reseed, the line's
     // and then, over the whole course (lesson 0), the lesson's. Only sequence play shows tooltips.
     void selectionShowsTheNextSentence_data() {
-        QTest::addColumn<int>("rd");
-        QTest::addColumn<int>("guage");
-        QTest::addColumn<int>("guagen");
+        QTest::addColumn<int>("inSequence");
+        QTest::addColumn<int>("chosenLesson");
+        QTest::addColumn<int>("position");
         QTest::addColumn<QList<float>>("draws");
         QTest::addColumn<int>("shown");
         QTest::addColumn<int>("after");
         const QList<float> none;
         QTest::newRow("last line of the lesson") << 1 << 3 << 10334 << none << 10334 << 10335;
         QTest::newRow("lesson starts over") << 1 << 3 << 10335 << none << 10301 << 10302;
-        QTest::newRow("any rd but 0 reads in sequence") << -1 << 3 << 10302 << none << 10302 << 10303;
+        QTest::newRow("any nonzero play mode reads in sequence") << -1 << 3 << 10302 << none << 10302 << 10303;
         QTest::newRow("position in another lesson") << 1 << 3 << 10512 << none << 10301 << 10302;
         QTest::newRow("line 0 of the lesson") << 1 << 10 << 11000 << none << 11001 << 11002;
         QTest::newRow("position far off") << 1 << 17 << 30000 << none << 11701 << 11702;
@@ -76,18 +74,18 @@ private slots:
         QTest::newRow("random course: lesson 1") << 0 << 0 << 10712 << QList<float>{0.5f, 0.0f} << 10118 << 10712;
     }
     void selectionShowsTheNextSentence() {
-        QFETCH(int, rd);
-        QFETCH(int, guage);
-        QFETCH(int, guagen);
+        QFETCH(int, inSequence);
+        QFETCH(int, chosenLesson);
+        QFETCH(int, position);
         QFETCH(QList<float>, draws);
         QFETCH(int, shown);
         QFETCH(int, after);
-        Selection selection(rd, guage, guagen);
+        Selection selection(inSequence, chosenLesson, position);
         selection.random.values = draws;
-        QCOMPARE(selection.select(), rd != 0);
+        QCOMPARE(selection.select(), inSequence != 0);
         QVERIFY(selection.shows(shown));
-        QCOMPARE(selection.state.guagen, after);
-        QCOMPARE(selection.randomId, rd == 0 ? shown : 0);
+        QCOMPARE(selection.state.readingPosition, after);
+        QCOMPARE(selection.randomId, inSequence == 0 ? shown : 0);
         QCOMPARE(selection.random.reseeds, draws.size());
         QCOMPARE(selection.messageBox.shown, QStringList());
     }
@@ -95,9 +93,9 @@ private slots:
     // A 16-bit overflow before the error trap is set is the caller's. After it, an overflow or a position
     // without text costs that step only: one message names the id, and texts not replaced stay.
     void positionOutsideTheLessons_data() {
-        QTest::addColumn<int>("rd");
-        QTest::addColumn<int>("guage");
-        QTest::addColumn<int>("guagen");
+        QTest::addColumn<int>("inSequence");
+        QTest::addColumn<int>("chosenLesson");
+        QTest::addColumn<int>("position");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("keepsTexts");
         QTest::newRow("lesson: position far below") << 1 << 3 << -30000 << QStringList() << true;
@@ -109,12 +107,12 @@ private slots:
         QTest::newRow("random: lesson far above") << 0 << 400 << 10712 << QStringList{"Parlavo|0"} << false;
     }
     void positionOutsideTheLessons() {
-        QFETCH(int, rd);
-        QFETCH(int, guage);
-        QFETCH(int, guagen);
+        QFETCH(int, inSequence);
+        QFETCH(int, chosenLesson);
+        QFETCH(int, position);
         QFETCH(QStringList, messages);
         QFETCH(bool, keepsTexts);
-        Selection selection(rd, guage, guagen);
+        Selection selection(inSequence, chosenLesson, position);
         if (messages.isEmpty())
             QVERIFY_THROWS_EXCEPTION(OverflowError, selection.select());
         else
@@ -131,9 +129,9 @@ private slots:
         selection.select([](int id) {
             if (id >= 20000)
                 throw SentenceNotFound(id);
-            return LoadSentenceText(id);
+            return sentenceText(id);
         });
-        QCOMPARE(selection.spanish, LoadSentenceText(10205));
+        QCOMPARE(selection.spanish, sentenceText(10205));
         QCOMPARE(selection.english, kOldEnglish);
         QCOMPARE(selection.messageBox.shown, QStringList{"Parlavo|10205"});
     }
@@ -144,16 +142,16 @@ private slots:
         QSet<int> everyLesson;
         for (int lesson = 1; lesson <= kChoosableLessons; ++lesson)
             everyLesson << lesson;
-        for (int guage = 0; guage <= kChoosableLessons; ++guage) {
+        for (int chosenLesson = 0; chosenLesson <= kChoosableLessons; ++chosenLesson) {
             QSet<int> lessons;
             for (int draw = 0; draw < 1000; ++draw) {
-                Selection selection(0, guage, 0);
+                Selection selection(0, chosenLesson, 0);
                 selection.random.values = {uniform(generator), uniform(generator)};
                 selection.select();
                 QCOMPARE(selection.messageBox.shown, QStringList());
                 lessons << (selection.randomId - 10000) / 100;
             }
-            QCOMPARE(lessons, guage == 0 ? everyLesson : QSet<int>{guage});
+            QCOMPARE(lessons, chosenLesson == 0 ? everyLesson : QSet<int>{chosenLesson});
         }
     }
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/autostart.h"
-#include "settings/form3.h"
+#include "settings/settings_dialog.h"
 #include "tests/support/fake_services.h"
 
 #include <QPointer>
@@ -30,11 +30,15 @@ private:
 
 // The record's number fields and their settings names.
 inline constexpr qint16 SharedState::*kRecordFields[] = {
-    &SharedState::ce,         &SharedState::n,      &SharedState::ctime,      &SharedState::etime,
-    &SharedState::rd,         &SharedState::psave,  &SharedState::ssave,      &SharedState::visi,
-    &SharedState::voice,      &SharedState::guage,  &SharedState::guagen,     &SharedState::red,
-    &SharedState::mark,       &SharedState::sspeed, &SharedState::introcount, &SharedState::tickcount,
-    &SharedState::cyclecount, &SharedState::phase};
+    &SharedState::languageOrder,       &SharedState::timesPerSentence,
+    &SharedState::englishSeconds,      &SharedState::spanishSeconds,
+    &SharedState::inSequence,          &SharedState::saveReadingPosition,
+    &SharedState::saveSettingsOnClose, &SharedState::autoHide,
+    &SharedState::readAloud,           &SharedState::lesson,
+    &SharedState::readingPosition,     &SharedState::red,
+    &SharedState::startAtLogOn,        &SharedState::speechRate,
+    &SharedState::introCountdown,      &SharedState::cycleTick,
+    &SharedState::cyclesShown,         &SharedState::cyclePhase};
 inline constexpr const char* kRecordFieldNames[] = {
     "ce",    "n",      "ctime", "etime", "rd",     "psave",      "ssave",     "visi",       "voice",
     "guage", "guagen", "red",   "mark",  "sspeed", "introcount", "tickcount", "cyclecount", "phase"};
@@ -45,7 +49,7 @@ inline QStringList recordFields(const SharedState& s) {
     QStringList fields;
     for (std::size_t i = 0; i < std::size(kRecordFields); ++i)
         fields << QStringLiteral("%1=%2").arg(QLatin1String(kRecordFieldNames[i])).arg(s.*kRecordFields[i]);
-    return fields << QStringLiteral("xxx=") + s.xxx;
+    return fields << QStringLiteral("xxx=") + s.firstRunMarker;
 }
 
 // Sets number fields from words such as "rd=1 guage=5".
@@ -62,19 +66,19 @@ inline void setFields(SharedState& s, const QString& words) {
 struct DialogWorld {
     FakeWorld world;
     RecordingAutostart autostart{world.store};
-    QPointer<Form3> dialog;
+    QPointer<SettingsDialog> dialog;
 
     // Starts from the record a first run leaves, with the intro over.
     DialogWorld() {
         setFields(world.state,
                   QStringLiteral("ce=1 n=2 ctime=3 etime=5 psave=1 ssave=1 voice=1 guage=1 guagen=11000 sspeed=150"));
-        world.state.xxx = QStringLiteral("1");
+        world.state.firstRunMarker = QStringLiteral("1");
     }
 
     SharedState& state() { return world.state; }
 
-    Form3& open() {
-        dialog = showSettingsDialog(world.form1, world.store, autostart);
+    SettingsDialog& open() {
+        dialog = showSettingsDialog(world.strip, world.store, autostart);
         return *dialog;
     }
 };

@@ -2,13 +2,13 @@
 // entry, as the Settings command will, and quits once the dialog has closed. The program itself has no
 // way to open the dialog without its menu, so the real-window test drives this instead.
 
-#include "core/form1.h"
+#include "app/caption_strip.h"
 #include "core/qt_desktop_services.h"
 #include "core/qt_settings_store.h"
 #include "core/qt_window_system.h"
 #include "core/settings_io.h"
 #include "settings/autostart.h"
-#include "settings/form3.h"
+#include "settings/settings_dialog.h"
 #include "tests/support/fake_character.h"
 
 #include <QApplication>
@@ -25,10 +25,10 @@ int main(int argc, char* argv[]) {
     ClockRandomSource random;
     test::FakeCharacters characters;
     SharedState state;
-    Form1 form1(state, {store, windows, characters, messageBox, random});
+    CaptionStrip strip(state, {store, windows, characters, messageBox, random});
     loadSettings(store, state, windows.screenWidthTwips());
 
-    Form3* dialog = showSettingsDialog(form1, store, systemAutostart());
+    SettingsDialog* dialog = showSettingsDialog(strip, store, systemAutostart());
     QObject::connect(dialog, &QObject::destroyed, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }

@@ -99,8 +99,8 @@ private slots:
         const QString entry = scratch.filePath(QStringLiteral("config/autostart/Spanish.desktop"));
 
         DesktopAutostart autostart(entry, program);
-        SetStartWithWindows(autostart, 0); // nothing to remove yet
-        SetStartWithWindows(autostart, 1);
+        applyStartAtLogOn(autostart, 0); // nothing to remove yet
+        applyStartAtLogOn(autostart, 1);
 
         QProcess validate;
         validate.start(QStringLiteral("desktop-file-validate"), {entry});
@@ -114,11 +114,11 @@ private slots:
 
         // A hand-edited mark leaves the entry alone, 1 writes it again, 0 removes it without a trace.
         QVERIFY(writeFile(entry, "hand-edited\n"));
-        SetStartWithWindows(autostart, 2);
+        applyStartAtLogOn(autostart, 2);
         QCOMPARE(readAll(entry), QByteArray("hand-edited\n"));
-        SetStartWithWindows(autostart, 1);
+        applyStartAtLogOn(autostart, 1);
         QCOMPARE(readAll(entry), written);
-        SetStartWithWindows(autostart, 0);
+        applyStartAtLogOn(autostart, 0);
         QCOMPARE(QDir(QFileInfo(entry).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
     }
 #endif

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/caption_strip.h"
 #include "core/desktop_services.h"
-#include "core/form1.h"
 #include "tests/support/fake_character.h"
 #include "tests/support/fake_settings_store.h"
 #include "tests/support/fake_window_system.h"
@@ -37,7 +37,7 @@ public:
     float next() override { return values.isEmpty() ? fallback : values.takeFirst(); }
 };
 
-// Everything a caption window needs, in memory; `form1` is built on them.
+// Everything a caption window needs, in memory; `strip` is built on them.
 struct FakeWorld {
     SharedState state;
     FakeSettingsStore store;
@@ -45,13 +45,13 @@ struct FakeWorld {
     FakeCharacters characters;
     FakeMessageBox messageBox;
     FakeRandomSource random;
-    Form1 form1{state, {store, windows, characters, messageBox, random}};
+    CaptionStrip strip{state, {store, windows, characters, messageBox, random}};
 
-    // Runs the start-up and then the given number of Timer1 ticks.
+    // Runs the start-up and then the given number of pointerTimer ticks.
     void startAndTick(int ticks) {
-        form1.Form_Load();
+        strip.start();
         for (int i = 0; i < ticks; ++i)
-            form1.Form1_Timer1_Timer();
+            strip.onPointerTick();
     }
 };
 

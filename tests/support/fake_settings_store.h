@@ -16,8 +16,8 @@ public:
     int syncs = 0;
     bool failSync = false;
 
-    QString ReadSetting(const QString& key) override { return values.value(key); }
-    void WriteSetting(const QString& key, const QString& text) override {
+    QString readSetting(const QString& key) override { return values.value(key); }
+    void writeSetting(const QString& key, const QString& text) override {
         values[key] = text;
         writes.append({key, text});
     }

@@ -2,26 +2,26 @@
 
 namespace parlavo::test {
 
-bool FakeWindowSystem::GetCursorPos(PixelPoint& point) {
+bool FakeWindowSystem::pointerPosition(PixelPoint& point) {
     if (!cursorReadable)
         return false;
     point = pointer;
     return true;
 }
 
-bool FakeWindowSystem::MoveWindow(QWidget* window, int x, int y, int width, int height) {
+bool FakeWindowSystem::moveWindow(QWidget* window, int x, int y, int width, int height) {
     ++moveCalls;
     mGeometry[window] = QRect(x, y, width, height);
     return true;
 }
 
-bool FakeWindowSystem::SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) {
+bool FakeWindowSystem::placeOnTop(QWidget* window, int x, int y, int width, int height) {
     ++topmostCalls;
     mGeometry[window] = QRect(x, y, width, height);
     return true;
 }
 
-bool FakeWindowSystem::GetWindowRect(QWidget* window, PixelRect& rect) {
+bool FakeWindowSystem::windowRect(QWidget* window, PixelRect& rect) {
     const QRect g = mGeometry.value(window);
     rect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
     return true;

@@ -17,15 +17,15 @@ public:
     int topmostCalls = 0;
     int moveCalls = 0;
 
-    bool GetCursorPos(PixelPoint& point) override;
+    bool pointerPosition(PixelPoint& point) override;
     int screenWidthTwips() const override { return screenWidthPixels * 15; }
     int screenHeightTwips() const override { return screenHeightPixels * 15; }
     double twipsPerPixelX() const override { return 15.0; }
     double twipsPerPixelY() const override { return 15.0; }
-    bool MoveWindow(QWidget* window, int x, int y, int width, int height) override;
-    bool SetWindowPosTopmost(QWidget* window, int x, int y, int width, int height) override;
+    bool moveWindow(QWidget* window, int x, int y, int width, int height) override;
+    bool placeOnTop(QWidget* window, int x, int y, int width, int height) override;
     void keepOnTop(QWidget*) override {}
-    bool GetWindowRect(QWidget* window, PixelRect& rect) override;
+    bool windowRect(QWidget* window, PixelRect& rect) override;
 
     QRect geometry(QWidget* window) const { return mGeometry.value(window); }
 

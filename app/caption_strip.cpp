@@ -1,0 +1,233 @@
+#include "app/caption_strip.h"
+
+#include "app/splash_window.h"
+#include "caption/caption_label.h"
+#include "caption/caption_style.h"
+#include "caption/colour_strip.h"
+#include "core/qt_window_system.h"
+#include "core/units.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace parlavo {
+
+namespace {
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The controls' design places, in twips relative to the window's top-left corner.
+constexpr TwipsRect kSpanishLine = {0, 50, 13280, 280};
+constexpr TwipsRect kTopEdgeBand = {0, 0, 6300, 10};
+constexpr TwipsRect kMenuPatch = {6840, 15, 405, 330};
+constexpr TwipsRect kFrameLine = {0, 15, 7140, 330};
+constexpr TwipsRect kMenuPicture = {6840, 45, 270, 270};
+constexpr int kEnglishLeft = 0;
+constexpr int kEnglishWidth = 6650;
+constexpr int kEnglishHeight = 330;
+constexpr int kMenuPicturePixels = 16;
+
+QRect toPixels(const TwipsRect& r) {
+    return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height));
+}
+
+CaptionLabel* makeTextLabel(QWidget* parent) {
+    auto* label = new CaptionLabel(parent);
+    label->setFont(captionFont());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, captionText());
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* makeSolidLabel(QWidget* parent, const QColor& colour) {
+    auto* label = new QLabel(parent);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QPixmap loadMenuPicture() {
+    QPixmap picture(kMenuPicturePixels, kMenuPicturePixels);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    QSvgRenderer(QStringLiteral(":/menu.svg")).render(&painter);
+    return picture;
+}
+
+} // namespace
+
+CaptionStrip::CaptionStrip(SharedState& state, CaptionStripServices services, QWidget* parent)
+    : QWidget(parent), mState(state), mServices(services) {
+    makeBorderlessWindow(this, true);
+    setWindowTitle(QStringLiteral("Parlavo"));
+    buildControls();
+    const PixelRect rect = currentRect();
+    setGeometryPixels(rect.left, rect.top, twipsToPixels(kWidthTwips, windows().twipsPerPixelX()),
+                      twipsToPixels(kOpenHeightTwips, windows().twipsPerPixelY()));
+
+    const std::pair<QTimer*, void (CaptionStrip::*)()> timers[] = {
+        {&pointerTimer, &CaptionStrip::onPointerTick},
+        {&colourStripTimer, &CaptionStrip::onColourStripTick},
+        {&englishRiseTimer, &CaptionStrip::onEnglishRiseTick},
+        {&spanishEntryTimer, &CaptionStrip::onSpanishEntryTick},
+        {&playbackTimer, &CaptionStrip::onPlaybackTick}};
+    for (const auto& [timer, handler] : timers) {
+        // Precise timers keep a display cycle at its nominal length.
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, handler);
+    }
+    pointerTimer.setInterval(60);
+    colourStripTimer.setInterval(1500);
+    englishRiseTimer.setInterval(50);
+    spanishEntryTimer.setInterval(80);
+    playbackTimer.setInterval(100);
+}
+
+CaptionStrip::~CaptionStrip() = default;
+
+void CaptionStrip::buildControls() {
+    topEdgeBand = makeSolidLabel(this, captionTopStrip());
+    topEdgeBand->setGeometry(toPixels(kTopEdgeBand));
+    menuPatch = makeSolidLabel(this, captionBackground());
+    menuPatch->setGeometry(toPixels(kMenuPatch));
+    englishLine = makeTextLabel(this);
+    setEnglishTop(kEnglishRestTop);
+    spanishLine = makeTextLabel(this);
+    spanishLine->setGeometry(toPixels(kSpanishLine));
+    menuPicture = new QLabel(this);
+    menuPicture->setGeometry(toPixels(kMenuPicture));
+    menuPicture->setAlignment(Qt::AlignCenter);
+    menuPicture->setPixmap(loadMenuPicture());
+    menuPicture->setMouseTracking(true);
+    mColourStrip = new ColourStrip(this);
+
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{spanishLine, englishLine, topEdgeBand, menuPatch, menuPicture})
+        control->installEventFilter(this);
+}
+
+bool CaptionStrip::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuPicture) {
+        if (event->type() == QEvent::MouseMove && menuPictureEnabled())
+            emit menuPictureHovered();
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        beginDrag();
+        return true;
+    case QEvent::MouseMove:
+        followDrag();
+        return true;
+    case QEvent::MouseButtonRelease:
+        endDrag();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CaptionStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), captionBackground());
+    painter.setPen(captionFrame());
+    const QRect frame = toPixels(kFrameLine);
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+}
+
+void CaptionStrip::resizeEvent(QResizeEvent*) {
+    layOutColourStrip();
+}
+
+void CaptionStrip::layOutColourStrip() {
+    const int stripHeight = qMax(1, twipsToPixels(kCollapsedHeightTwips, windows().twipsPerPixelY()));
+    mColourStrip->setGeometry(0, height() - stripHeight, width(), stripHeight);
+    mColourStrip->raise();
+}
+
+void CaptionStrip::settleAtTopEdge() {
+    openHeightTwips = kOpenHeightTwips;
+    setHeightTwips(openHeightTwips);
+    setTopTwips(0);
+    windows().windowRect(this, recordedRect);
+}
+
+PixelRect CaptionStrip::currentRect() const {
+    PixelRect rect;
+    windows().windowRect(const_cast<CaptionStrip*>(this), rect);
+    return rect;
+}
+
+void CaptionStrip::setGeometryPixels(int x, int y, int width, int height) {
+    windows().moveWindow(this, x, y, width, height);
+}
+
+double CaptionStrip::leftTwips() const {
+    return pixelsToTwips(currentRect().left, windows().twipsPerPixelX());
+}
+
+double CaptionStrip::topTwips() const {
+    return pixelsToTwips(currentRect().top, windows().twipsPerPixelY());
+}
+
+double CaptionStrip::heightTwips() const {
+    return pixelsToTwips(currentRect().height(), windows().twipsPerPixelY());
+}
+
+double CaptionStrip::widthTwips() const {
+    return pixelsToTwips(currentRect().width(), windows().twipsPerPixelX());
+}
+
+void CaptionStrip::setLeftTwips(double twips) {
+    const PixelRect r = currentRect();
+    setGeometryPixels(twipsToPixels(twips, windows().twipsPerPixelX()), r.top, r.width(), r.height());
+}
+
+void CaptionStrip::setTopTwips(double twips) {
+    const PixelRect r = currentRect();
+    setGeometryPixels(r.left, twipsToPixels(twips, windows().twipsPerPixelY()), r.width(), r.height());
+}
+
+void CaptionStrip::setHeightTwips(double twips) {
+    const PixelRect r = currentRect();
+    setGeometryPixels(r.left, r.top, r.width(), twipsToPixels(twips, windows().twipsPerPixelY()));
+}
+
+bool CaptionStrip::isOpen() const {
+    return currentRect().height() == twipsToPixels(openHeightTwips, windows().twipsPerPixelY());
+}
+
+void CaptionStrip::setEnglishTop(int twips) {
+    mEnglishTop = twips;
+    englishLine->setGeometry(twipsToPixels(kEnglishLeft), twipsToPixels(twips), twipsToPixels(kEnglishWidth),
+                             twipsToPixels(kEnglishHeight));
+}
+
+bool CaptionStrip::menuPictureEnabled() const {
+    return menuPicture->isEnabled();
+}
+
+void CaptionStrip::setMenuPictureEnabled(bool enabled) {
+    menuPicture->setEnabled(enabled);
+}
+
+QColor CaptionStrip::stripColour() const {
+    return mColourStrip->colour();
+}
+
+void CaptionStrip::activateFromAnotherCopy() {
+    show();
+    windows().keepOnTop(this);
+}
+
+} // namespace parlavo

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "agent/character.h"
+#include "caption/caption_effects.h"
+#include "caption/drag.h"
+#include "core/desktop_services.h"
+#include "core/settings_store.h"
+#include "core/shared_state.h"
+#include "core/window_system.h"
+
+#include <QColor>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+
+namespace parlavo {
+
+class SplashWindow;
+class ColourStrip;
+class CaptionLabel;
+
+// What the caption window needs from the world outside it.
+struct CaptionStripServices {
+    SettingsStore& store;
+    WindowSystem& windows;
+    Characters& characters;
+    MessageBox& messageBox;
+    RandomSource& random;
+};
+
+// The caption window: a borderless strip at the top edge of the screen that shows one sentence at
+// a time, hosts the five timers that drive the whole program, and holds the character.
+// Positions and sizes of the window and its controls are in twips; the window system works in pixels.
+class CaptionStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidthTwips = 7155;
+    static constexpr int kOpenHeightTwips = 340;
+    static constexpr int kCollapsedHeightTwips = 20;
+    static constexpr int kEnglishRestTop = 400;
+
+    CaptionStrip(SharedState& state, CaptionStripServices services, QWidget* parent = nullptr);
+    ~CaptionStrip() override;
+
+    // Start-up after the single-copy check: character, settings, splash, timers, first sentence,
+    // topmost placement and the recorded rectangle. Leaves the window hidden and the splash showing.
+    void start();
+    // Restores the open height at the top edge and records the window's screen rectangle.
+    void settleAtTopEdge();
+    // The exit command's save: "voice", "left" and, in sequence play with saving on, "guagen".
+    // Returns false when the store could not be written.
+    bool saveAtExit();
+
+    // Timer handlers; tests call them directly instead of waiting for the timers.
+    void onPointerTick();
+    void onColourStripTick();
+    void onEnglishRiseTick();
+    void onSpanishEntryTick();
+    void onPlaybackTick();
+
+    // Chooses the next sentence into spanishText and englishText.
+    void chooseNextSentence();
+
+    // Drag handlers shared by the four caption labels; buttons and positions of the event are not used.
+    void beginDrag();
+    void followDrag();
+    void endDrag();
+
+    // The splash picture was clicked: skip the rest of the splash's wait.
+    void splashClicked();
+    // Another copy asked to be shown: bring the strip to the front.
+    void activateFromAnotherCopy();
+
+    // Window geometry in twips, read and written through the window system.
+    double leftTwips() const;
+    void setLeftTwips(double twips);
+    double topTwips() const;
+    void setTopTwips(double twips);
+    double heightTwips() const;
+    void setHeightTwips(double twips);
+    double widthTwips() const;
+    // Open or collapsed, judged in whole pixels so the window system's rounding cannot fool it.
+    bool isOpen() const;
+
+    int englishTop() const { return mEnglishTop; }
+    void setEnglishTop(int twips);
+    bool menuPictureEnabled() const;
+    void setMenuPictureEnabled(bool enabled);
+    SplashWindow* splash() const { return mSplash.get(); }
+    SharedState& state() const { return mState; }
+    WindowSystem& windows() const { return mServices.windows; }
+    // The colour the strip along the lower edge is drawn in, or an invalid colour when it is erased.
+    QColor stripColour() const;
+
+    // Controls.
+    CaptionLabel* spanishLine = nullptr;
+    CaptionLabel* englishLine = nullptr;
+    QLabel* topEdgeBand = nullptr;
+    QLabel* menuPatch = nullptr;
+    QLabel* menuPicture = nullptr;
+    QTimer pointerTimer;
+    QTimer colourStripTimer;
+    QTimer englishRiseTimer;
+    QTimer spanishEntryTimer;
+    QTimer playbackTimer;
+
+    // Members shared by the window's handlers.
+    Character* character = nullptr;
+    bool dragging = false;
+    PixelRect recordedRect;
+    PixelPoint pointerSample;
+    GrabOffset grabOffset;
+    qint32 openHeightTwips = kOpenHeightTwips;
+    qint16 entryStep = 0;
+    ColourSlots stripColours;
+    QString spanishText;
+    QString englishText;
+    qint16 randomId = 0;
+
+signals:
+    // The pointer moved over the menu picture while it is enabled.
+    void menuPictureHovered();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void loadCharacter();
+    void autoHideStep(int countdown);
+    void applyIntroStep(int countdown);
+    void showCaptionWindow();
+    void closeSplash();
+    void placeSplash();
+    void layOutColourStrip();
+    PixelRect currentRect() const;
+    void setGeometryPixels(int x, int y, int width, int height);
+
+    SharedState& mState;
+    CaptionStripServices mServices;
+    std::unique_ptr<SplashWindow> mSplash;
+    NullCharacter mNoCharacter;
+    ColourStrip* mColourStrip = nullptr;
+    int mEnglishTop = kEnglishRestTop;
+};
+
+// Reads the Spanish line aloud when `readAloud` is 1 and waves either way. The character is a nicety:
+// whatever it fails at is ignored so that the lesson goes on.
+void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud);
+
+} // namespace parlavo

@@ -1,0 +1,76 @@
+#include "app/caption_strip.h"
+
+#include "caption/caption_effects.h"
+#include "caption/caption_label.h"
+#include "core/integer16.h"
+#include "lessons/playback_cycle.h"
+#include "lessons/sentence_selector.h"
+
+#include <cstdio>
+
+namespace parlavo {
+
+namespace {
+
+// Starting an animation that is already running leaves it where it is.
+void enable(QTimer& timer) {
+    if (!timer.isActive())
+        timer.start();
+}
+
+class CaptionPlaybackView final : public PlaybackView {
+public:
+    explicit CaptionPlaybackView(CaptionStrip& form) : mForm(form) {}
+
+    void nextSentence() override { mForm.chooseNextSentence(); }
+    void startSpanishEntry() override { enable(mForm.spanishEntryTimer); }
+    void startEnglishRise() override { enable(mForm.englishRiseTimer); }
+    void blankSpanish() override { mForm.spanishLine->setText(kBlankCaption); }
+    void clearEnglish() override {
+        mForm.englishLine->setText(kBlankCaption);
+        mForm.setEnglishTop(CaptionStrip::kEnglishRestTop);
+    }
+    void speakStep() override {
+        if (mForm.character)
+            readAloudAndWave(*mForm.character, mForm.spanishText, mForm.state().readAloud);
+    }
+
+private:
+    CaptionStrip& mForm;
+};
+
+} // namespace
+
+void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud) {
+    if (readAloud == 1) {
+        try {
+            character.Speak(spanish);
+        } catch (...) {
+        }
+    }
+    try {
+        character.Play(QStringLiteral("Wave"));
+    } catch (...) {
+    }
+}
+
+void CaptionStrip::chooseNextSentence() {
+    SentenceSelector selector(mState, mServices.random, mServices.messageBox);
+    try {
+        if (selector.selectInto({spanishText, englishText, randomId})) {
+            spanishLine->setToolTip(spanishText);
+            englishLine->setToolTip(englishText);
+        }
+    } catch (const OverflowError& error) {
+        // Only a reading position far outside the lessons gets here; the current sentence stays,
+        // where letting the error out of a timer's slot would end the program.
+        std::fprintf(stderr, "parlavo: cannot choose the next sentence (%s)\n", error.what());
+    }
+}
+
+void CaptionStrip::onPlaybackTick() {
+    CaptionPlaybackView view(*this);
+    playbackTick(mState, view);
+}
+
+} // namespace parlavo

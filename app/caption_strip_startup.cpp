@@ -1,0 +1,104 @@
+#include "app/caption_strip.h"
+
+#include "app/splash_window.h"
+#include "core/settings_io.h"
+#include "core/units.h"
+
+#include <cstdio>
+
+namespace parlavo {
+
+namespace {
+
+constexpr int kSpanishLanguageId = 3082;
+const QString kCharacterName = QStringLiteral("Peedy");
+
+// VB-style integer division: both operands rounded to whole numbers first, then truncated.
+int integerDivide(double a, double b) {
+    return static_cast<int>(roundHalfEven(a) / roundHalfEven(b));
+}
+
+} // namespace
+
+void CaptionStrip::start() {
+    loadCharacter();
+
+    setLeftTwips(loadSettings(mServices.store, mState, windows().screenWidthTwips()));
+    setTopTwips(0);
+    hide();
+
+    placeSplash();
+
+    pointerTimer.setInterval(60);
+    pointerTimer.start();
+    colourStripTimer.setInterval(1500);
+    colourStripTimer.start();
+    englishRiseTimer.stop();
+    spanishEntryTimer.stop();
+    playbackTimer.stop();
+
+    mState.cycleTick = 0;
+    mState.cyclePhase = 0;
+    stripColours = ColourSlots();
+    mState.introCountdown = 70;
+
+    chooseNextSentence();
+
+    const double tppX = windows().twipsPerPixelX();
+    const double tppY = windows().twipsPerPixelY();
+    windows().placeOnTop(this, static_cast<int>(roundHalfEven(leftTwips() / tppX)), integerDivide(topTwips(), tppY),
+                         integerDivide(widthTwips(), tppX), integerDivide(heightTwips(), tppY));
+
+    settleAtTopEdge();
+}
+
+// Without a character the program still teaches: every later call goes to a stand-in that does nothing.
+void CaptionStrip::loadCharacter() {
+    try {
+        mServices.characters.Load(kCharacterName, QString());
+        character = &mServices.characters(kCharacterName);
+        character->Show();
+        character->setLanguageID(kSpanishLanguageId);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "parlavo: the speaking character is not available (%s); going on without it\n",
+                     error.what());
+        character = &mNoCharacter;
+    }
+}
+
+void CaptionStrip::placeSplash() {
+    mSplash = std::make_unique<SplashWindow>();
+    connect(mSplash.get(), &SplashWindow::pictureClicked, this, &CaptionStrip::splashClicked);
+    const double tppX = windows().twipsPerPixelX();
+    const double tppY = windows().twipsPerPixelY();
+    const double top = windows().screenHeightTwips() / 2.0 - 1800;
+    const double left = windows().screenWidthTwips() / 2.0 - 1000;
+    windows().moveWindow(mSplash.get(), twipsToPixels(left, tppX), twipsToPixels(top, tppY), SplashWindow::kWidthPixels,
+                         SplashWindow::kHeightPixels);
+    mSplash->show();
+}
+
+void CaptionStrip::splashClicked() {
+    showCaptionWindow();
+    closeSplash();
+    mState.introCountdown = 50;
+}
+
+void CaptionStrip::showCaptionWindow() {
+    if (isVisible())
+        return;
+    show();
+    windows().keepOnTop(this);
+}
+
+// The splash is shown once per run; closing it releases it for good.
+void CaptionStrip::closeSplash() {
+    if (mSplash)
+        mSplash.release()->deleteLater();
+}
+
+bool CaptionStrip::saveAtExit() {
+    return saveExitSettings(mServices.store, mState, leftTwips());
+}
+
+} // namespace parlavo

@@ -1,0 +1,107 @@
+#include "menu/strip_menu.h"
+
+#include "app/caption_strip.h"
+#include "app/shutdown.h"
+#include "core/desktop_services.h"
+#include "menu/about_window.h"
+#include "menu/menu_placement.h"
+#include "settings/settings_dialog.h"
+
+#include <QMouseEvent>
+
+#include <exception>
+
+namespace parlavo {
+
+namespace {
+
+const QUrl kWebsiteAddress(QStringLiteral("https://parlavo.example/"));
+const QUrl kSupportMailAddress(QStringLiteral("mailto:support@parlavo.example"));
+
+const QString kCaptionReadingAtStart = QStringLiteral("&Non Read aloud");
+const QString kCaptionReading = QStringLiteral("Non r&ead aloud");
+const QString kCaptionSilent = QStringLiteral("R&ead aloud");
+
+} // namespace
+
+// QMenu triggers an item on the release of any button. Dropping the other buttons' releases leaves
+// the menu open with the item still highlighted, ready for a left click.
+void LeftButtonMenu::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        QMenu::mouseReleaseEvent(event);
+}
+
+StripMenu::StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Autostart& autostart)
+    : mStrip(strip), mShell(shell), mStore(store), mAutostart(autostart) {
+    settingsCommand = addCommand(QStringLiteral("&Settings..."), &StripMenu::openSettings);
+    readAloudCommand = addCommand(kCaptionReadingAtStart, &StripMenu::toggleReadingAloud);
+    aboutCommand = addCommand(QStringLiteral("&About..."), &StripMenu::showAbout);
+    firstSeparator = menu.addSeparator();
+    websiteCommand = addCommand(QStringLiteral("&Website"), &StripMenu::openWebsite);
+    // Qt marks access keys with "&" alone, so the underscore is shown as it is and "m" is the key.
+    emailCommand = addCommand(QStringLiteral("E_&mail"), &StripMenu::writeEmail);
+    secondSeparator = menu.addSeparator();
+    exitCommand = addCommand(QStringLiteral("Exit"), &StripMenu::exitProgram);
+
+    connect(&strip, &CaptionStrip::menuPictureHovered, this, &StripMenu::menuPictureHovered);
+}
+
+StripMenu::~StripMenu() = default;
+
+QAction* StripMenu::addCommand(const QString& caption, void (StripMenu::*handler)()) {
+    QAction* action = menu.addAction(caption);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+// A popup rather than a modal run of the menu: the caption window's timers go on either way, but
+// the commands then run from the main loop, so Exit leaves it directly and nothing waits on the menu.
+void StripMenu::menuPictureHovered() {
+    if (!mStrip.menuPictureEnabled() || menu.isVisible())
+        return;
+    WindowSystem& windows = mStrip.windows();
+    PixelRect captionWindow;
+    windows.windowRect(&mStrip, captionWindow);
+    const TwipsPoint anchor{kMenuAnchorXTwips, mStrip.openHeightTwips + kMenuGapTwips};
+    menu.popup(rightAlignedPopupPosition(captionWindow, anchor, menu.sizeHint(), windows.twipsPerPixelX(),
+                                         windows.twipsPerPixelY()));
+}
+
+void StripMenu::openSettings() {
+    showSettingsDialog(mStrip, mStore, mAutostart);
+}
+
+// Only the character's visibility changes; whether lines are spoken is the "voice" setting's business.
+void StripMenu::toggleReadingAloud() {
+    mReadingAloud = !mReadingAloud;
+    readAloudCommand->setText(mReadingAloud ? kCaptionReading : kCaptionSilent);
+    try {
+        if (mReadingAloud)
+            mStrip.character->Show();
+        else
+            mStrip.character->Hide();
+    } catch (const std::exception&) {
+        // A character that cannot appear or vanish leaves the lessons running as they are.
+    }
+}
+
+void StripMenu::showAbout() {
+    if (!mAbout)
+        mAbout = std::make_unique<AboutWindow>(mStrip);
+    mAbout->showCentred();
+}
+
+// Without a browser or a mail program there is nothing useful to tell the user, so failures are silent.
+void StripMenu::openWebsite() {
+    mShell.open(kWebsiteAddress);
+}
+
+void StripMenu::writeEmail() {
+    mShell.open(kSupportMailAddress);
+}
+
+void StripMenu::exitProgram() {
+    shutDown(mStrip);
+}
+
+} // namespace parlavo

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QMenu>
+#include <QObject>
+
+#include <memory>
+
+class QAction;
+
+namespace parlavo {
+
+class Autostart;
+class CaptionStrip;
+class AboutWindow;
+class SettingsStore;
+class Shell;
+
+// A popup menu whose items answer the left mouse button only; the keyboard works as usual.
+class LeftButtonMenu : public QMenu {
+    Q_OBJECT
+
+public:
+    using QMenu::QMenu;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// Holds the program's one menu and carries out its commands. It is never shown itself: the menu drops
+// from the picture at the caption window's right end whenever the pointer moves over it.
+class StripMenu : public QObject {
+    Q_OBJECT
+
+public:
+    // The caption window's client point the menu's top-right corner is pinned to, x in twips.
+    static constexpr int kMenuAnchorXTwips = 7110;
+    // How far below the open caption window the menu starts, in twips.
+    static constexpr int kMenuGapTwips = 10;
+
+    // The store and the autostart entry are handed on to the settings dialog.
+    StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Autostart& autostart);
+    ~StripMenu() override;
+
+    // Opens the menu under the picture unless it is already open or the picture is disabled.
+    void menuPictureHovered();
+
+    void openSettings();
+    void toggleReadingAloud();
+    void showAbout();
+    void openWebsite();
+    void writeEmail();
+    void exitProgram();
+
+    // Null until About is first used.
+    AboutWindow* aboutWindow() const { return mAbout.get(); }
+
+    LeftButtonMenu menu;
+    QAction* settingsCommand = nullptr;
+    QAction* readAloudCommand = nullptr;
+    QAction* aboutCommand = nullptr;
+    QAction* firstSeparator = nullptr;
+    QAction* websiteCommand = nullptr;
+    QAction* emailCommand = nullptr;
+    QAction* secondSeparator = nullptr;
+    QAction* exitCommand = nullptr;
+
+private:
+    QAction* addCommand(const QString& caption, void (StripMenu::*handler)());
+
+    CaptionStrip& mStrip;
+    Shell& mShell;
+    SettingsStore& mStore;
+    Autostart& mAutostart;
+    std::unique_ptr<AboutWindow> mAbout;
+    bool mReadingAloud = true;
+};
+
+} // namespace parlavo
