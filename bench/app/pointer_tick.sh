@@ -10,5 +10,5 @@ for state in open collapsed; do
         valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file=\$PARLAVO_TMP/cg.out \
             '$build/bench/app/bench_pointer_tick' $state >/dev/null 2>&1
         total=\$(callgrind_annotate \$PARLAVO_TMP/cg.out 2>/dev/null | awk '/PROGRAM TOTALS/ {gsub(\",\",\"\",\$1); print \$1}')
-        echo \"pointerTimer tick, $state strip: \$((total / 100)) instructions\""
+        echo \"pointer tick, $state strip: \$((total / 100)) instructions\""
 done
