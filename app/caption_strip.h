@@ -1,6 +1,8 @@
 #pragma once
 
 #include "agent/character.h"
+#include "app/held_timers_message_box.h"
+#include "app/position_keeper.h"
 #include "caption/caption_effects.h"
 #include "caption/drag.h"
 #include "core/desktop_services.h"
@@ -15,6 +17,7 @@
 
 #include <memory>
 
+class QHelpEvent;
 class QLabel;
 
 namespace parlavo {
@@ -71,6 +74,10 @@ public:
     void followDrag();
     void endDrag();
 
+    // A side window (the settings dialog, About) has gone: the menu picture works again, and playback
+    // goes on unless the intro still runs, whose own last step starts it.
+    void resumeAfterSideWindow();
+
     // The splash picture was clicked: skip the rest of the splash's wait.
     void splashClicked();
     // Another copy asked to be shown: bring the strip to the front.
@@ -93,6 +100,7 @@ public:
     void setMenuPictureEnabled(bool enabled);
     SplashWindow* splash() const { return mSplash.get(); }
     SharedState& state() const { return mState; }
+    PositionKeeper& positionKeeper() { return mPositionKeeper; }
     WindowSystem& windows() const { return mServices.windows; }
     // The colour the strip along the lower edge is drawn in, or an invalid colour when it is erased.
     QColor stripColour() const;
@@ -133,6 +141,7 @@ protected:
 
 private:
     void buildControls();
+    bool showLineToolTip(QHelpEvent* event);
     void loadCharacter();
     void autoHideStep(int countdown);
     void applyIntroStep(int countdown);
@@ -145,6 +154,10 @@ private:
 
     SharedState& mState;
     CaptionStripServices mServices;
+    HeldTimersMessageBox mMessageBox{
+        mServices.messageBox,
+        {&pointerTimer, &colourStripTimer, &englishRiseTimer, &spanishEntryTimer, &playbackTimer}};
+    PositionKeeper mPositionKeeper{mServices.store, mState};
     std::unique_ptr<SplashWindow> mSplash;
     NullCharacter mNoCharacter;
     ColourStrip* mColourStrip = nullptr;

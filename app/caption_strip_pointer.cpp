@@ -11,6 +11,9 @@ void CaptionStrip::autoHideStep(int countdown) {
     const bool open = stripStaysOpen(countdown, mState.autoHide, recordedRect, pointerSample, isOpen());
     setHeightTwips(open ? openHeightTwips : kCollapsedHeightTwips);
     windows().keepOnTop(this);
+    // X11 sends no movement event once the pointer stops, so a drag that rested only on those events
+    // would leave the strip one sample behind the pointer; every sample moves it again instead.
+    followDrag();
 }
 
 void CaptionStrip::beginDrag() {

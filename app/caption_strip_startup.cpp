@@ -24,6 +24,7 @@ void CaptionStrip::start() {
     loadCharacter();
 
     setLeftTwips(loadSettings(mServices.store, mState, windows().screenWidthTwips()));
+    mPositionKeeper.markStored();
     setTopTwips(0);
     hide();
 
@@ -98,7 +99,10 @@ void CaptionStrip::closeSplash() {
 }
 
 bool CaptionStrip::saveAtExit() {
-    return saveExitSettings(mServices.store, mState, leftTwips());
+    if (!saveExitSettings(mServices.store, mState, leftTwips()))
+        return false;
+    mPositionKeeper.markStored();
+    return true;
 }
 
 } // namespace parlavo
