@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QHelpEvent;
 class QLabel;
@@ -46,6 +47,8 @@ public:
     static constexpr int kOpenHeightTwips = 340;
     static constexpr int kCollapsedHeightTwips = 20;
     static constexpr int kEnglishRestTop = 400;
+    // Pointer ticks between two questions to the window manager about a full-screen window.
+    static constexpr int kStepAsideCheckTicks = 8;
 
     CaptionStrip(SharedState& state, CaptionStripServices services, QWidget* parent = nullptr);
     ~CaptionStrip() override;
@@ -77,6 +80,11 @@ public:
     // A side window (the settings dialog, About) has gone: the menu picture works again, and playback
     // goes on unless the intro still runs, whose own last step starts it.
     void resumeAfterSideWindow();
+
+    // Shows or hides the bird for good (the menu's read-aloud command); while the strip steps aside the
+    // bird stays hidden and follows this when the strip comes back.
+    void setBirdShown(bool shown);
+    bool steppedAside() const { return mSteppedAside; }
 
     // The splash picture was clicked: skip the rest of the splash's wait.
     void splashClicked();
@@ -144,6 +152,8 @@ private:
     bool showLineToolTip(QHelpEvent* event);
     void loadCharacter();
     void autoHideStep(int countdown);
+    void stepAsideForFullScreen();
+    void showBird(bool shown);
     void applyIntroStep(int countdown);
     void showCaptionWindow();
     void closeSplash();
@@ -162,6 +172,11 @@ private:
     NullCharacter mNoCharacter;
     ColourStrip* mColourStrip = nullptr;
     int mEnglishTop = kEnglishRestTop;
+    bool mBirdShown = true;
+    bool mSteppedAside = false;
+    int mTicksToStepAsideCheck = 0;
+    // The animations and the playback that stepping aside held, to be let go on coming back.
+    std::vector<QTimer*> mHeldForFullScreen;
 };
 
 // Reads the Spanish line aloud when `readAloud` is 1 and waves either way. The character is a nicety:

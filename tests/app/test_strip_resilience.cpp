@@ -126,6 +126,31 @@ private slots:
         QVERIFY(world.store.writes.isEmpty());
     }
 
+    // A full-screen window hides the strip and the bird and holds the lesson; it all comes back as it was.
+    void stripStepsAsideForFullScreen() {
+        FakeWorld world;
+        world.startAndTick(80);
+        QVERIFY(world.strip.playbackTimer.isActive());
+        const SharedState before = world.state;
+        world.windows.active = ActiveWindow{true, false, true, {0, 0, 1920, 1080}};
+        for (int tick = 0; tick < CaptionStrip::kStepAsideCheckTicks; ++tick)
+            world.strip.onPointerTick();
+        QVERIFY(world.strip.steppedAside());
+        QVERIFY(!world.strip.isVisible());
+        QVERIFY(!world.strip.playbackTimer.isActive());
+        QCOMPARE(world.characters.peedy.calls.last(), QStringLiteral("Hide"));
+        world.strip.setBirdShown(true); // the read-aloud command while aside waits for the return
+
+        world.windows.active->fullScreen = false;
+        for (int tick = 0; tick < CaptionStrip::kStepAsideCheckTicks; ++tick)
+            world.strip.onPointerTick();
+        QVERIFY(world.strip.isVisible());
+        QVERIFY(world.strip.playbackTimer.isActive());
+        QCOMPARE(world.characters.peedy.calls.last(), QStringLiteral("Show"));
+        QCOMPARE(world.state.readingPosition, before.readingPosition);
+        QCOMPARE(world.state.cycleTick, before.cycleTick);
+    }
+
     // A checkpoint saves and the program runs on; the session's end saves once; Exit saves once.
     void sessionCheckpointSavesAndKeepsRunning() {
         FakeWorld world;
