@@ -1,12 +1,12 @@
 #include "settings/settings_dialog.h"
-#include "settings/spinner.h"
 #include "tests/settings/dialog_world.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 
 #include <algorithm>
@@ -26,16 +26,12 @@ template <typename Options> int checkedIndex(const Options& options) {
     return checked == options.end() ? -1 : int(checked - options.begin());
 }
 
-Spinner* spinnerOf(const SettingsDialog& dialog, int row) {
-    return std::array{dialog.repeatsSpinner, dialog.spanishSecondsSpinner, dialog.englishSecondsSpinner}[row];
-}
-
 // What the dialog shows: language order, play mode, lesson, timings and the switches Auto Hide, schedule,
-// start at log-on and settings ('x' ticked); number boxes that differ from their spinners are added.
+// start at log-on and settings ('x' ticked); box texts that differ from their values are added.
 QString shownChoices(const SettingsDialog& dialog) {
     QString timings, boxes, switches;
     for (int row = 0; row < 3; ++row) {
-        timings += QStringLiteral(" %1").arg(spinnerOf(dialog, row)->value());
+        timings += QStringLiteral(" %1").arg(dialog.timingBoxes[row]->value());
         boxes += QLatin1Char(' ') + dialog.timingBoxes[row]->text();
     }
     for (const QCheckBox* box :
@@ -56,10 +52,7 @@ QHash<QWidget*, QString> controlNames(SettingsDialog& dialog) {
     QHash<QWidget*, QString> names = {{dialog.saveSettingsBox, "saveSettingsBox"},
                                       {dialog.saveReadingPositionBox, "saveReadingPositionBox"},
                                       {dialog.autoHideBox, "autoHideBox"},
-                                      {dialog.startAtLogOnBox, "startAtLogOnBox"},
-                                      {dialog.repeatsSpinner, "repeatsSpinner"},
-                                      {dialog.spanishSecondsSpinner, "spanishSecondsSpinner"},
-                                      {dialog.englishSecondsSpinner, "englishSecondsSpinner"}};
+                                      {dialog.startAtLogOnBox, "startAtLogOnBox"}};
     const auto addGroup = [&names](const auto& controls, const char* name) {
         for (std::size_t i = 0; i < controls.size(); ++i)
             names.insert(controls[i], QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
@@ -71,8 +64,8 @@ QHash<QWidget*, QString> controlNames(SettingsDialog& dialog) {
     return names;
 }
 
-// One step on the dialog: "saveReadingPositionBox" clicks a box or option, "repeatsSpinner+" and "repeatsSpinner-"
-// press Up or Down on a spinner, "Escape@timingBoxes(1)" presses Escape on a control.
+// One step on the dialog: "saveReadingPositionBox" clicks a box or option, "timingBoxes(0)+" and "timingBoxes(0)-"
+// press Up or Down on a spin box, "Escape@timingBoxes(1)" presses Escape on a control.
 void act(SettingsDialog& dialog, const QString& step) {
     const bool escape = step.startsWith(QLatin1String("Escape@"));
     const bool arrow = step.endsWith(QLatin1Char('+')) || step.endsWith(QLatin1Char('-'));
@@ -134,9 +127,8 @@ private slots:
                {"rd=1 n=1 guage=0 psave=0 ssave=0", "Spanish first, in sequence, lesson 0, 1 5 3, ----", "", "", ""});
         addRow("ce and rd out of range",
                {"ce=5 rd=-3", "English first, in sequence, lesson 1, 2 5 3, -x-x", "", "ce=0 rd=1", "remove@0 saved"});
-        addRow("timings outside the spinners",
-               {"n=0 etime=99 ctime=2", "Spanish first, at random, lesson 1, 1 15 3, -x-x", "", "n=1 etime=15 ctime=3",
-                "remove@0 saved"});
+        addRow("timings outside the boxes", {"n=0 etime=99 ctime=2", "Spanish first, at random, lesson 1, 1 15 3, -x-x",
+                                             "", "n=1 etime=15 ctime=3", "remove@0 saved"});
         addRow("switches stored as 2",
                {"visi=2 psave=2 mark=2 ssave=2", "Spanish first, at random, lesson 1, 2 5 3, xxxx", "", "", "saved"});
         addRow("lesson outside the list, mark -1",
@@ -169,7 +161,7 @@ private slots:
 
         // The record always takes the choices; the store and the entry only while saving is on at closing.
         const QString choices = QStringLiteral("lessonChoices(3) playModeChoices(1) languageOrderChoices(1) "
-                                               "repeatsSpinner+ spanishSecondsSpinner+ englishSecondsSpinner- "
+                                               "timingBoxes(0)+ timingBoxes(1)+ timingBoxes(2)- "
                                                "autoHideBox startAtLogOnBox");
         const QString chosen = QStringLiteral("guage=3 rd=1 ce=0 n=3 etime=6 visi=1 mark=1"); // ctime at its limit
         addRow("saving off throughout", {"ssave=0", "", choices, chosen, ""});
@@ -179,9 +171,9 @@ private slots:
         addRow("start at log-on stored as 2, clicked", {"mark=2", "", "startAtLogOnBox", "mark=0", "remove@0 saved"});
 
         // Escape on any control closes the dialog the way its close box does.
-        for (const char* control : {"lessonChoices(1)", "timingBoxes(1)", "spanishSecondsSpinner", "autoHideBox"})
+        for (const char* control : {"lessonChoices(1)", "timingBoxes(1)", "autoHideBox"})
             addRow(qPrintable(QStringLiteral("Escape on %1").arg(control)),
-                   {"", "", QStringLiteral("spanishSecondsSpinner+ Escape@") + control, "etime=6", "remove@0 saved"});
+                   {"", "", QStringLiteral("timingBoxes(1)+ Escape@") + control, "etime=6", "remove@0 saved"});
     }
     void closingCommits() {
         QFETCH(QString, stored);
@@ -226,7 +218,7 @@ private slots:
                                                                            fakes.messageBox, fakes.random});
         QPointer<SettingsDialog> dialog = showSettingsDialog(*strip, fakes.store, w.autostart);
         clickIndicator(dialog->lessonChoices[4]);
-        QTest::keyClick(dialog->repeatsSpinner, Qt::Key_Up);
+        QTest::keyClick(dialog->timingBoxes[0], Qt::Key_Up);
         clickIndicator(dialog->autoHideBox);
 
         strip.reset();
@@ -245,7 +237,7 @@ private slots:
         QCOMPARE(w.world.windows.geometry(&w.open()), QRect(-67, -50, 385, 389));
     }
 
-    void spinnerLimitsAndSteps_data() {
+    void spinBoxLimitsAndSteps_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("minimum");
         QTest::addColumn<int>("maximum");
@@ -253,7 +245,7 @@ private slots:
         QTest::newRow("Spanish seconds") << 1 << 5 << 15;
         QTest::newRow("English seconds") << 2 << 3 << 15;
     }
-    void spinnerLimitsAndSteps() {
+    void spinBoxLimitsAndSteps() {
         QFETCH(int, row);
         QFETCH(int, minimum);
         QFETCH(int, maximum);
@@ -261,37 +253,41 @@ private slots:
         DialogWorld w;
         const QStringList before = recordFields(w.state());
         SettingsDialog& dialog = w.open();
-        Spinner* const spinner = spinnerOf(dialog, row);
-        QLineEdit* const box = dialog.timingBoxes[row];
+        QSpinBox* const box = dialog.timingBoxes[row];
         const auto shows = [&](int value) {
-            return spinner->value() == value && box->text() == QString::number(value);
+            return box->value() == value && box->text() == QString::number(value);
         };
 
         for (int i = 0; i < maximum - minimum + 3; ++i)
-            QTest::keyClick(spinner, Qt::Key_Down);
+            QTest::keyClick(box, Qt::Key_Down);
         QVERIFY(shows(minimum));
-        QTest::keyClick(spinner, Qt::Key_Up);
+        QTest::keyClick(box, Qt::Key_Up);
         QVERIFY(shows(minimum + 1));
         for (int i = 0; i < maximum - minimum + 3; ++i)
-            QTest::keyClick(spinner, Qt::Key_Up);
+            QTest::keyClick(box, Qt::Key_Up);
         QVERIFY(shows(maximum));
 
-        const QPoint upperArrow(spinner->width() / 2, 2);
-        const QPoint lowerArrow(spinner->width() / 2, spinner->height() - 3);
-        QTest::mouseClick(spinner, Qt::LeftButton, Qt::NoModifier, lowerArrow);
+        QStyleOptionSpinBox option;
+        option.initFrom(box);
+        const auto arrow = [&](QStyle::SubControl part) {
+            return box->style()->subControlRect(QStyle::CC_SpinBox, &option, part, box).center();
+        };
+        const QPoint upperArrow = arrow(QStyle::SC_SpinBoxUp);
+        const QPoint lowerArrow = arrow(QStyle::SC_SpinBoxDown);
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, lowerArrow);
         QVERIFY(shows(maximum - 1));
-        QTest::mouseClick(spinner, Qt::LeftButton, Qt::NoModifier, upperArrow);
-        QTest::mouseClick(spinner, Qt::LeftButton, Qt::NoModifier, upperArrow);
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, upperArrow);
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, upperArrow);
         QVERIFY(shows(maximum));
 
-        // The number box only displays; the record takes the timings only when the dialog closes.
-        QTest::keyClick(box, Qt::Key_Backspace);
+        // Typing changes the box, but the record takes the timings only when the dialog closes.
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box, QStringLiteral("9"));
-        QVERIFY(shows(maximum));
+        QVERIFY(shows(9));
         QCOMPARE(recordFields(w.state()), before);
     }
 
-    // Each timing row reads "<lead> [number] <tail>", the number box and spinner in the blanks between.
+    // Each timing row reads "<lead> [number] <tail>", the spin box in the blanks between.
     void timingRowsReadAroundTheirNumber() {
         DialogWorld w;
         SettingsDialog& dialog = w.open();
@@ -306,7 +302,7 @@ private slots:
             const int leadEnd = label->x() + metrics.horizontalAdvance(caption.section(QStringLiteral("  "), 0, 0));
             const int tailStart = label->x() + metrics.horizontalAdvance(caption.left(caption.lastIndexOf(' ') + 1));
             QVERIFY2(leadEnd < dialog.timingBoxes[row]->x(), qPrintable(caption));
-            QVERIFY2(spinnerOf(dialog, row)->geometry().right() < tailStart, qPrintable(caption));
+            QVERIFY2(dialog.timingBoxes[row]->geometry().right() < tailStart, qPrintable(caption));
             QVERIFY(label->geometry().contains(QRect(label->x(), label->y(), metrics.horizontalAdvance(caption), 1)));
         }
     }
@@ -322,13 +318,13 @@ private slots:
         const QHash<QWidget*, QString> names = controlNames(dialog);
         dialog.timingBoxes[0]->setFocus(Qt::TabFocusReason);
         QStringList visited;
-        for (int i = 0; i < 14; ++i) {
-            visited << names.value(QApplication::focusWidget(), QStringLiteral("?"));
+        for (int i = 0; i < 11; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            visited << names.value(focus, names.value(focus->parentWidget(), QStringLiteral("?")));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(visited, (QStringList{"timingBoxes(0)", "timingBoxes(1)", "timingBoxes(2)", "playModeChoices(1)",
-                                       "languageOrderChoices(1)", "repeatsSpinner", "spanishSecondsSpinner",
-                                       "englishSecondsSpinner", "saveReadingPositionBox", "autoHideBox",
+                                       "languageOrderChoices(1)", "saveReadingPositionBox", "autoHideBox",
                                        "startAtLogOnBox", "saveSettingsBox", "lessonChoices(12)", "timingBoxes(0)"}));
 
         dialog.lessonChoices[12]->setFocus(Qt::TabFocusReason);
