@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -96,6 +97,20 @@ void SettingsDialog::closeEvent(QCloseEvent* event) {
         commitChoices();
     }
     event->accept();
+}
+
+// While the dialog is open the menu picture is off, and with it Exit: minimised by a window manager
+// that offers it anyway, the dialog would be out of reach for good, so it comes straight back.
+void SettingsDialog::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !mClosed) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
+            raise();
+            activateWindow();
+        });
+    }
 }
 
 void SettingsDialog::keyPressEvent(QKeyEvent* event) {
