@@ -80,6 +80,9 @@ public:
     // A side window (the settings dialog, About) has gone: the menu picture works again, and playback
     // goes on unless the intro still runs, whose own last step starts it.
     void resumeAfterSideWindow();
+    // Starts the playback timer, or, while the strip is away for a full-screen window, lets it start
+    // when the strip comes back.
+    void startPlayback();
 
     // Shows or hides the bird for good (the menu's read-aloud command); while the strip steps aside the
     // bird stays hidden and follows this when the strip comes back.

@@ -6,6 +6,7 @@
 #include "lessons/playback_cycle.h"
 #include "lessons/sentence_selector.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace parlavo {
@@ -86,7 +87,15 @@ void CaptionStrip::onPlaybackTick() {
 void CaptionStrip::resumeAfterSideWindow() {
     setMenuPictureEnabled(true);
     if (mState.introCountdown <= 2 && !playbackTimer.isActive())
+        startPlayback();
+}
+
+void CaptionStrip::startPlayback() {
+    if (!mSteppedAside)
         playbackTimer.start();
+    else if (std::find(mHeldForFullScreen.begin(), mHeldForFullScreen.end(), &playbackTimer) ==
+             mHeldForFullScreen.end())
+        mHeldForFullScreen.push_back(&playbackTimer);
 }
 
 } // namespace parlavo

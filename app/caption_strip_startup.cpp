@@ -85,8 +85,10 @@ void CaptionStrip::splashClicked() {
     mState.introCountdown = 50;
 }
 
+// The intro shows the strip on every tick of its scroll; a strip that stepped aside for a full-screen
+// window stays away until that window goes.
 void CaptionStrip::showCaptionWindow() {
-    if (isVisible())
+    if (isVisible() || mSteppedAside)
         return;
     show();
     windows().keepOnTop(this);

@@ -68,7 +68,7 @@ void SettingsDialog::commitChoices() {
     mStrip.setMenuPictureEnabled(true);
     // While the intro still runs, its own last step starts playback.
     if (mState.introCountdown <= 2)
-        mStrip.playbackTimer.start();
+        mStrip.startPlayback();
 
     // Moving from one lesson to the whole course would resume the course at the saved position inside
     // that lesson; with the position saved, the course starts from its beginning instead.

@@ -127,14 +127,14 @@ private slots:
     }
 
     // A full-screen window hides the strip and the bird and holds the lesson; it all comes back as it was.
+    // Stepping aside in the intro's scroll keeps the strip away and its playback unstarted until the return.
     void stripStepsAsideForFullScreen() {
         FakeWorld world;
-        world.startAndTick(80);
-        QVERIFY(world.strip.playbackTimer.isActive());
-        const SharedState before = world.state;
+        world.startAndTick(25);
         world.windows.active = ActiveWindow{true, false, true, {0, 0, 1920, 1080}};
-        for (int tick = 0; tick < CaptionStrip::kStepAsideCheckTicks; ++tick)
+        for (int tick = 25; tick < 90; ++tick)
             world.strip.onPointerTick();
+        const SharedState before = world.state;
         QVERIFY(world.strip.steppedAside());
         QVERIFY(!world.strip.isVisible());
         QVERIFY(!world.strip.playbackTimer.isActive());
