@@ -79,7 +79,6 @@ QString perform(const QString& steps) {
     CharacterParts parts = fakeParts(steps.startsWith("muted"));
     Voice& voice = *parts.voice;
     BirdCharacter bird(std::move(parts));
-    Performance& performance = bird.performance();
     for (const QString& step : steps.split("; ")) {
         const QString verb = step.section(' ', 0, 0);
         const QString rest = step.section(' ', 1);
@@ -96,11 +95,11 @@ QString perform(const QString& steps) {
         else if (verb == "stall")
             stalledAtMs = now - startedMs;
         else if (verb == "idle?")
-            calls << (performance.isIdle() && performance.nextAdvanceMs() < 0 ? "idle" : "busy");
+            calls << (bird.performance().isIdle() && bird.performance().nextAdvanceMs() < 0 ? "idle" : "busy");
         else if (verb == "at") {
             now = rest.toLongLong();
             calls << "@" + rest;
-            performance.advance();
+            bird.performance().advance();
         } else if (verb == "answer") {
             const auto [ticket, line] = rendering.takeFirst();
             Utterance answer = rest == "nothing" ? Utterance{} : silentUtterance(line);
