@@ -244,7 +244,13 @@ QColor CaptionStrip::stripColour() const {
     return mColourStrip->colour();
 }
 
+// While the splash is up the strip stays hidden: it appears when the intro reaches it, and showing it
+// now would put it under the splash.
 void CaptionStrip::activateFromAnotherCopy() {
+    if (mSplash) {
+        windows().keepOnTop(mSplash.get());
+        return;
+    }
     show();
     windows().keepOnTop(this);
 }
