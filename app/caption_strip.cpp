@@ -245,12 +245,15 @@ QColor CaptionStrip::stripColour() const {
 }
 
 // While the splash is up the strip stays hidden: it appears when the intro reaches it, and showing it
-// now would put it under the splash.
+// now would put it under the splash. While it steps aside for a full-screen window it comes back
+// with the lesson, when that window goes.
 void CaptionStrip::activateFromAnotherCopy() {
     if (mSplash) {
         windows().keepOnTop(mSplash.get());
         return;
     }
+    if (mSteppedAside)
+        return;
     show();
     windows().keepOnTop(this);
 }
