@@ -1,5 +1,6 @@
 # Single copy under pressure: a copy started while the splash is up, exit followed at once by a new
-# start, and fifty copies started at the same moment. Exactly one copy runs each time.
+# start, a running copy that does not answer, and fifty copies started at the same moment. Exactly
+# one copy runs each time.
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 program=$1
@@ -33,6 +34,16 @@ for round in $(seq 20); do
     expect_eq "$(running_count "$next")" 1 "round $round: copies running"
     current=$next
 done
+
+# A copy that holds the lock but never answers (stopped here) is not joined by a second one: the new
+# copy waits for it a while, says so and ends with status 1.
+kill -STOP "$current"
+status=0
+timeout 60 "$program" 2>"$PARLAVO_TMP/unanswered.log" || status=$?
+kill -CONT "$current"
+expect_eq "$status" 1 "exit status of a copy that got no answer"
+expect_eq "$(count_lines "another copy \\(process $current\\) .* does not answer" "$PARLAVO_TMP/unanswered.log")" 1 \
+    "lines saying that the running copy does not answer"
 end_copy "$current"
 expect_eq "$exit_status" 0 "exit status of the last restarted copy"
 
