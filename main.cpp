@@ -72,10 +72,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;
-    if (!instance.becomePrimary()) {
-        instance.activatePrimary();
-        return EXIT_SUCCESS;
-    }
+    if (const auto outcome = instance.settle(); outcome != SingleInstance::Outcome::Run)
+        return outcome == SingleInstance::Outcome::AnotherCopyRuns ? EXIT_SUCCESS : EXIT_FAILURE;
 
     QtSettingsStore store;
     QtWindowSystem windows;

@@ -244,7 +244,16 @@ QColor CaptionStrip::stripColour() const {
     return mColourStrip->colour();
 }
 
+// While the splash is up the strip stays hidden: it appears when the intro reaches it, and showing it
+// now would put it under the splash. While it steps aside for a full-screen window it comes back
+// with the lesson, when that window goes.
 void CaptionStrip::activateFromAnotherCopy() {
+    if (mSplash) {
+        windows().keepOnTop(mSplash.get());
+        return;
+    }
+    if (mSteppedAside)
+        return;
     show();
     windows().keepOnTop(this);
 }

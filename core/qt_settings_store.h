@@ -2,6 +2,7 @@
 
 #include "core/settings_store.h"
 
+#include <QHash>
 #include <QSettings>
 
 #include <memory>
@@ -11,6 +12,8 @@ namespace parlavo {
 // The real store: QSettings in the native format, per user. On Linux that is
 // $XDG_CONFIG_HOME/Orna.conf, section [Spanish]; on Windows the registry key where earlier Windows
 // versions of this program kept their values, so those settings carry over.
+// Tells the user once on standard error when the settings cannot be read or saved, and again only
+// after a save has worked in between.
 class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore();
@@ -23,9 +26,12 @@ public:
     QString fileName() const;
 
 private:
-    void backUpIfCorrupt();
+    void inspectOwnFile();
+    bool confirmSaved() const;
 
     std::unique_ptr<QSettings> mSettings;
+    QHash<QString, QString> mUnsaved; // full key to text, written since the last confirmed save
+    bool mUserTold = false;
 };
 
 } // namespace parlavo

@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -12,9 +13,12 @@ namespace {
 
 int gPipe[2] = {-1, -1};
 
+// The interrupted code may be about to read errno: write() must not change it under its feet.
 void onSignal(int signalNumber) {
+    const int interruptedErrno = errno;
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
     [[maybe_unused]] const ssize_t written = ::write(gPipe[1], &byte, 1);
+    errno = interruptedErrno;
 }
 
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};

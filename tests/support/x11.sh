@@ -83,3 +83,49 @@ is_above() {
     b=$(grep -n "^$(frame_of "$2")\$" <<<"$stack" | cut -d: -f1)
     [ -n "$a" ] && [ -n "$b" ] && [ "$a" -lt "$b" ]
 }
+
+# patiently DESCRIPTION COMMAND...: like wait_until, for a minute: for waits that include a start-up
+# on a busy machine.
+patiently() {
+    local what=$1
+    shift
+    wait_for 60 "$@" || fail "timed out waiting for $what"
+}
+
+# skip_splash: clicks the splash picture once it shows, so that the strip comes up at once.
+skip_splash() {
+    patiently "the splash" title_viewable Version
+    xdotool mousemove --window "$(window_by_title Version)" 100 100 click 1
+}
+
+# is_running PID: the process is alive and not a zombie waiting to be reaped.
+is_running() { [ -r "/proc/$1/stat" ] && ! is_zombie "$1"; }
+is_zombie() { [ "$(awk '{sub(/.*\) /, ""); print $1}' "/proc/$1/stat" 2>/dev/null)" = Z ]; }
+
+# running_count PID...: how many of these processes are running.
+running_count() {
+    local pid n=0
+    for pid in "$@"; do is_running "$pid" && n=$((n + 1)); done
+    echo "$n"
+}
+
+# end_copy PID: ends the copy with SIGTERM and leaves its exit status in `exit_status`.
+end_copy() {
+    exit_status=0
+    kill -TERM "$1"
+    wait "$1" || exit_status=$?
+}
+
+# As root, permission bits stop nothing: the command prefix `unprivileged` runs a program as nobody
+# then, and is empty otherwise. `hand_over` gives files to that user.
+unprivileged=()
+if [ "$(id -u)" -eq 0 ]; then
+    unprivileged=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups --)
+fi
+hand_over() { [ "$(id -u)" -ne 0 ] || chown -R nobody: "$@"; }
+
+# count_lines PATTERN FILE: lines of FILE matching the extended regular expression PATTERN.
+count_lines() { grep -cE "$1" "$2" || true; }
+
+# file_state FILE: contents and modification time, to see that a file was left alone.
+file_state() { echo "$(md5sum <"$1") $(stat -c %y "$1")"; }
