@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 using namespace parlavo;
 using namespace parlavo::test;
 
@@ -14,22 +16,32 @@ class TestCaptionStrip : public QObject {
 
 private slots:
     // Without a stored left edge it is half the screen less 2000 twips; the strip sits at the top edge, 7155 x 340
-    // twips, and the splash's corner 1000 twips left of and 1800 above the screen's centre.
+    // twips, and the splash's corner 1000 twips left of and 1800 above the screen's centre. A character that cannot
+    // be loaded or shown leaves a stand-in that quietly does nothing.
     void startPlacesEverything_data() {
         QTest::addColumn<QString>("storedLeft");
         QTest::addColumn<int>("writes");
         QTest::addColumn<int>("left");
-        QTest::newRow("first run") << QString() << 16 << 827;
-        QTest::newRow("stored left edge") << QStringLiteral("3000") << 0 << 200;
+        QTest::addColumn<QString>("characterFault");
+        QTest::addColumn<QStringList>("calls");
+        const QStringList shown = {"Show", "LanguageID:3082"};
+        QTest::newRow("first run") << QString() << 16 << 827 << QString() << shown;
+        QTest::newRow("stored left edge") << QStringLiteral("3000") << 0 << 200 << QString() << shown;
+        QTest::newRow("cannot load") << QString() << 16 << 827 << QStringLiteral("load") << QStringList();
+        QTest::newRow("cannot show") << QString() << 16 << 827 << QStringLiteral("show") << QStringList{"Show"};
     }
     void startPlacesEverything() {
         QFETCH(QString, storedLeft);
         QFETCH(int, writes);
         QFETCH(int, left);
+        QFETCH(QString, characterFault);
+        QFETCH(QStringList, calls);
         FakeWorld world;
         CaptionStrip& strip = world.strip;
         if (!storedLeft.isEmpty())
             world.store.values = {{"xxx", "1"}, {"left", storedLeft}};
+        world.characters.available = characterFault != QLatin1String("load");
+        world.characters.peedy.throwOnShow = characterFault == QLatin1String("show");
         strip.start();
         QCOMPARE(world.store.writes.size(), writes);
         QCOMPARE(world.windows.geometry(&strip), QRect(left, 0, 477, 23));
@@ -44,26 +56,11 @@ private slots:
         QCOMPARE(strip.pointerTimer.interval(), 60);
         QCOMPARE(strip.colourStripTimer.interval(), 1500);
         QCOMPARE(world.characters.loads, QStringList{"Peedy|"});
-        QCOMPARE(world.characters.peedy.calls, QStringList({"Show", "LanguageID:3082"}));
-        QCOMPARE(strip.character, &world.characters.peedy);
-    }
-
-    void missingCharacterLeavesAQuietStandIn_data() {
-        QTest::addColumn<bool>("available");
-        QTest::newRow("cannot load") << false;
-        QTest::newRow("cannot show") << true;
-    }
-    void missingCharacterLeavesAQuietStandIn() {
-        QFETCH(bool, available);
-        FakeWorld world;
-        world.characters.available = available;
-        world.characters.peedy.throwOnShow = true;
-        world.strip.start();
-        QVERIFY(world.strip.character && world.strip.character != &world.characters.peedy);
-        world.strip.character->Speak(QStringLiteral("Hola"));
-        world.strip.character->Hide();
+        QCOMPARE(world.characters.peedy.calls, calls);
+        QVERIFY(strip.character);
+        QCOMPARE(strip.character == &world.characters.peedy, characterFault.isEmpty());
+        strip.character->Speak(QStringLiteral("Hola"));
         QVERIFY(world.messageBox.shown.isEmpty());
-        QVERIFY(world.strip.pointerTimer.isActive());
     }
 
     // A side window that is open when the intro ends (its menu picture disabled) keeps playback from starting, and its
@@ -104,46 +101,41 @@ private slots:
         QCOMPARE(world.strip.spanishLine->text(), withLeadingSpaces(29, kWelcomeLine));
     }
 
-    void spanishEntryTakes36Ticks() {
+    // The Spanish line comes in over 36 ticks; the English line rises 10 twips a tick and stops at exactly 60 twips,
+    // also when a step overshoots it.
+    void captionEffectsEndWhereTheyShould() {
         FakeWorld world;
         CaptionStrip& strip = world.strip;
         strip.spanishText = QStringLiteral("¡Hola! ¡Buenos días! ");
-        strip.spanishEntryTimer.start();
+        strip.englishText = QStringLiteral("Hello. Good morning.");
+        const auto run = [](QTimer& timer, const std::function<void()>& tick) {
+            int ticks = 0;
+            for (timer.start(); timer.isActive() && ticks < 50; ++ticks)
+                tick();
+            return ticks;
+        };
         QStringList captions;
-        while (strip.spanishEntryTimer.isActive() && captions.size() < 50) {
+        const auto enter = [&] {
             strip.onSpanishEntryTick();
             captions << strip.spanishLine->text();
-        }
-        QCOMPARE(captions.size(), 36);
+        };
+        QCOMPARE(run(strip.spanishEntryTimer, enter), 36);
         QCOMPARE(captions.first(), withLeadingSpaces(36, strip.spanishText));
         QCOMPARE(captions.last(), withLeadingSpaces(1, strip.spanishText));
         QCOMPARE(strip.entryStep, qint16(0));
-    }
 
-    void englishRiseEndsAtExactly60_data() {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<QList<int>>("lastTops");
-        QTest::newRow("from rest") << 400 << 35 << QList<int>{70, 60, 60};
-        QTest::newRow("from 65 overshoots once") << 65 << 2 << QList<int>{55, 60};
-    }
-    void englishRiseEndsAtExactly60() {
-        QFETCH(int, start);
-        QFETCH(int, ticks);
-        QFETCH(QList<int>, lastTops);
-        FakeWorld world;
-        CaptionStrip& strip = world.strip;
-        strip.englishText = QStringLiteral("Hello. Good morning.");
-        strip.setEnglishTop(start);
-        strip.englishRiseTimer.start();
         QList<int> tops;
-        while (strip.englishRiseTimer.isActive() && tops.size() < 50) {
+        const auto rise = [&] {
             strip.onEnglishRiseTick();
             tops << strip.englishTop();
-        }
-        QCOMPARE(tops.size(), ticks);
-        QCOMPARE(tops.mid(ticks - lastTops.size()), lastTops);
+        };
+        QCOMPARE(run(strip.englishRiseTimer, rise), 35);
+        QCOMPARE(tops.mid(32), (QList<int>{70, 60, 60}));
         QCOMPARE(strip.englishLine->text(), QStringLiteral(" Hello. Good morning."));
+        strip.setEnglishTop(65);
+        tops.clear();
+        QCOMPARE(run(strip.englishRiseTimer, rise), 2);
+        QCOMPARE(tops, (QList<int>{55, 60}));
     }
 
     // Each tick draws the colour of the first slot and rotates the slots, but only on a collapsed strip that is not

@@ -45,18 +45,8 @@ private slots:
         QCOMPARE(state.firstRunMarker, QStringLiteral("1"));
     }
 
-    // Any stored marker, even "0", means the defaults were written once; absent keys then read as defaults.
-    void anyNonEmptyMarkerIsNoFirstRun() {
-        FakeSettingsStore store;
-        store.values.insert("xxx", "0");
-        SharedState state;
-        loadSettings(store, state, kScreenTwips);
-        QVERIFY(store.writes.isEmpty());
-        QCOMPARE(state.firstRunMarker, QStringLiteral("0"));
-        QCOMPARE(state.timesPerSentence, qint16(2));
-    }
-
-    // Repairs stay in memory; the left edge is the value loadSettings returns.
+    // Repairs stay in memory. Any stored marker, even "0", means the defaults were written once, so nothing is
+    // written; absent keys read as their defaults. The left edge is the value loadSettings returns.
     void storedValuesAreRepaired_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
@@ -65,6 +55,7 @@ private slots:
             QTest::newRow(name) << QString(key) << QString(stored) << expected;
         };
         row("not a number", "ce", "abc", 1);
+        row("absent", "n", "", 2);
         row("beyond 16 bits", "sspeed", "40000", 150);
         row("rounded half to even", "ctime", "4.5", 4);
         row("blanks around a number", "etime", " 7 ", 7);
@@ -91,7 +82,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(int, expected);
         FakeSettingsStore store;
-        store.values = {{"xxx", "1"}, {key, stored}};
+        store.values = {{"xxx", "0"}, {key, stored}};
         SharedState state;
         const double left = loadSettings(store, state, kScreenTwips);
         const QMap<QString, double> fields = {{"ce", state.languageOrder},     {"n", state.timesPerSentence},
@@ -100,6 +91,12 @@ private slots:
                                               {"mark", state.startAtLogOn},    {"visi", state.autoHide},
                                               {"sspeed", state.speechRate},    {"left", left}};
         QCOMPARE(fields.value(key), double(expected));
+        QVERIFY(store.writes.isEmpty());
+    }
+
+    void dialogSaveWritesNothingWhileSavingIsOff() {
+        FakeSettingsStore store;
+        QVERIFY(saveDialogSettings(store, SharedState{}));
         QVERIFY(store.writes.isEmpty());
     }
 

@@ -2,11 +2,9 @@
 #include "lessons/sentence_selector.h"
 #include "tests/support/fake_services.h"
 
-#include <QSet>
 #include <QTest>
 
 #include <cmath>
-#include <random>
 
 using namespace parlavo;
 
@@ -117,25 +115,6 @@ private slots:
         QCOMPARE(selection.spanish, sentenceText(10205));
         QCOMPARE(selection.english, kOldEnglish);
         QCOMPARE(selection.messageBox.shown, QStringList{"Parlavo|10205"});
-    }
-
-    void randomPickStaysInItsLessonsAndNeverFails() {
-        std::mt19937 generator(20240);
-        std::uniform_real_distribution<float> uniform(0.0f, 1.0f);
-        QSet<int> everyLesson;
-        for (int lesson = 1; lesson <= kChoosableLessons; ++lesson)
-            everyLesson << lesson;
-        for (int chosenLesson = 0; chosenLesson <= kChoosableLessons; ++chosenLesson) {
-            QSet<int> lessons;
-            for (int draw = 0; draw < 1000; ++draw) {
-                Selection selection(0, chosenLesson, 0);
-                selection.random.values = {uniform(generator), uniform(generator)};
-                selection.select();
-                QCOMPARE(selection.messageBox.shown, QStringList());
-                lessons << (selection.randomId - 10000) / 100;
-            }
-            QCOMPARE(lessons, chosenLesson == 0 ? everyLesson : QSet<int>{chosenLesson});
-        }
     }
 };
 

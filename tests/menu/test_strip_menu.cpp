@@ -147,8 +147,8 @@ private slots:
                                 CaptionStrip::kOpenHeightTwips + StripMenu::kMenuGapTwips};
         QCOMPARE(rightAlignedPopupPosition({827, 0, 1304, 23}, anchor, QSize(146, 136), 15, 15), QPoint(1155, 23));
         QCOMPARE(rightAlignedPopupPosition({100, 200, 577, 223}, anchor, QSize(100, 50), 15, 15), QPoint(474, 223));
-        // At 120 dpi 7110 twips is 592.5 px: the half pixel goes to the even neighbour.
-        QCOMPARE(rightAlignedPopupPosition({0, 0, 477, 23}, anchor, QSize(100, 50), 12, 12), QPoint(492, 29));
+        // At 120 dpi across 7110 twips is 592.5 px: the half pixel goes to the even neighbour.
+        QCOMPARE(rightAlignedPopupPosition({0, 0, 477, 23}, anchor, QSize(100, 50), 12, 15), QPoint(492, 23));
         // A menu wider than the anchor's offset hangs past the strip's left edge.
         QCOMPARE(rightAlignedPopupPosition({0, 0, 477, 23}, anchor, QSize(500, 50), 15, 15), QPoint(-26, 23));
         QCOMPARE(centredOnScreen(1025 * 15, 769 * 15, QSize(210, 280), 15.0, 15.0), QPoint(407, 244));
