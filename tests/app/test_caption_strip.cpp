@@ -209,13 +209,10 @@ private slots:
         QFETCH(QStringList, calls);
         FakeWorld world;
         CaptionStrip& strip = world.strip;
-        world.state.languageOrder = 1;
-        world.state.timesPerSentence = 2;
-        world.state.spanishSeconds = 5;
-        world.state.englishSeconds = 3;
+        strip.start();
         world.state.readAloud = readAloud;
+        world.characters.peedy.calls.clear();
         world.characters.peedy.throwOnSpeak = world.characters.peedy.throwOnPlay = failing;
-        strip.character = &world.characters.peedy;
         strip.spanishText = QStringLiteral("Hola");
         const auto tick = [&](int count) {
             for (int i = 0; i < count; ++i)
