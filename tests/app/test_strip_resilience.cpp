@@ -38,21 +38,6 @@ class TestStripResilience : public QObject {
     Q_OBJECT
 
 private slots:
-    // X11 sends no movement once the pointer stops: the next pointer sample must bring the strip to rest
-    // under the pointer, and the release must keep the grab offset exactly.
-    void dragCatchesUpWithThePointerOnTheNextSample() {
-        FakeWorld world;
-        world.startAndTick(80);
-        world.windows.pointer = {950, 5};
-        world.strip.onPointerTick();
-        world.strip.beginDrag();
-        world.windows.pointer = {600, 9};
-        world.strip.onPointerTick(); // no movement event follows
-        QCOMPARE(world.windows.geometry(&world.strip).topLeft(), QPoint(600 - 123, 9 - 5));
-        world.strip.endDrag();
-        QCOMPARE(world.windows.geometry(&world.strip).topLeft(), QPoint(477, 0));
-    }
-
     // The Spanish line lies over the English one; hovering shows the sentence of the line that is showing.
     void tooltipShowsTheLineThatIsShowing() {
         FakeWorld world;

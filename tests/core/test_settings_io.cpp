@@ -1,6 +1,11 @@
+#include "core/qt_settings_store.h"
 #include "core/settings_io.h"
 #include "tests/support/fake_settings_store.h"
 
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace parlavo;
@@ -10,14 +15,11 @@ namespace {
 
 constexpr int kScreenTwips = 1920 * 15;
 
-const QStringList kAllKeys = {"ce",    "n",     "ctime",  "etime", "rd",   "psave", "ssave", "visi",
-                              "voice", "guage", "guagen", "red",   "mark", "xxx",   "left",  "sspeed"};
-
-FakeSettingsStore storeWith(const QMap<QString, QString>& values) {
-    FakeSettingsStore store;
-    store.values = values;
-    store.values.insert(QStringLiteral("xxx"), QStringLiteral("1"));
-    return store;
+// Points the real store at a fresh folder of its own.
+std::unique_ptr<QTemporaryDir> privateConfigFolder() {
+    auto folder = std::make_unique<QTemporaryDir>();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder->path());
+    return folder;
 }
 
 } // namespace
@@ -29,127 +31,78 @@ private slots:
     void firstRunWritesEveryDefaultInOrder() {
         FakeSettingsStore store;
         SharedState state;
-        const double left = loadSettings(store, state, kScreenTwips);
-
-        QCOMPARE(store.writtenKeys(), kAllKeys);
-        QCOMPARE(store.values.value("guagen"), QStringLiteral("11000"));
-        QCOMPARE(store.values.value("left"), QStringLiteral("12400"));
-        QCOMPARE(store.values.value("sspeed"), QStringLiteral("150"));
+        QCOMPARE(loadSettings(store, state, kScreenTwips), 12400.0);
+        const QList<QPair<QString, QString>> defaults = {
+            {"ce", "1"},    {"n", "2"},    {"ctime", "3"},    {"etime", "5"},   {"rd", "0"},         {"psave", "1"},
+            {"ssave", "1"}, {"visi", "0"}, {"voice", "1"},    {"guage", "1"},   {"guagen", "11000"}, {"red", "0"},
+            {"mark", "0"},  {"xxx", "1"},  {"left", "12400"}, {"sspeed", "150"}};
+        QCOMPARE(store.writes, defaults);
         QCOMPARE(store.syncs, 1);
-        QCOMPARE(left, 12400.0);
-        QCOMPARE(state.languageOrder, qint16(1));
-        QCOMPARE(state.timesPerSentence, qint16(2));
-        QCOMPARE(state.englishSeconds, qint16(3));
-        QCOMPARE(state.spanishSeconds, qint16(5));
-        QCOMPARE(state.saveReadingPosition, qint16(1));
-        QCOMPARE(state.readAloud, qint16(1));
-        QCOMPARE(state.lesson, qint16(1));
-        QCOMPARE(state.readingPosition, qint16(11000));
+        QCOMPARE(QList<int>({state.languageOrder, state.timesPerSentence, state.englishSeconds, state.spanishSeconds,
+                             state.saveReadingPosition, state.readAloud, state.lesson, state.readingPosition,
+                             state.speechRate}),
+                 QList<int>({1, 2, 3, 5, 1, 1, 1, 11000, 150}));
         QCOMPARE(state.firstRunMarker, QStringLiteral("1"));
     }
 
-    void anyNonEmptyMarkerIsNoFirstRun() {
-        FakeSettingsStore store;
-        store.values.insert("xxx", "0");
-        SharedState state;
-        loadSettings(store, state, kScreenTwips);
-        QVERIFY(store.writes.isEmpty());
-        QCOMPARE(state.firstRunMarker, QStringLiteral("0"));
-        QCOMPARE(state.timesPerSentence, qint16(2)); // absent keys read as their defaults
-    }
-
+    // Repairs stay in memory. Any stored marker, even "0", means the defaults were written once, so nothing is
+    // written; absent keys read as their defaults. The left edge is the value loadSettings returns.
     void storedValuesAreRepaired_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("expected");
-        QTest::newRow("not a number") << "ce"
-                                      << "abc" << 1;
-        QTest::newRow("beyond 16 bits") << "sspeed"
-                                        << "40000" << 150;
-        QTest::newRow("rounded half to even") << "ctime"
-                                              << "4.5" << 4;
-        QTest::newRow("blanks around a number") << "etime"
-                                                << " 7 " << 7;
-        QTest::newRow("n below range") << "n"
-                                       << "0" << 1;
-        QTest::newRow("n above range") << "n"
-                                       << "99" << 12;
-        QTest::newRow("etime below range") << "etime"
-                                           << "2" << 5;
-        QTest::newRow("ctime above range") << "ctime"
-                                           << "300" << 15;
-        QTest::newRow("lesson above range") << "guage"
-                                            << "18" << 17;
-        QTest::newRow("lesson below range") << "guage"
-                                            << "-3" << 0;
-        QTest::newRow("position before the lessons") << "guagen"
-                                                     << "10000" << 10101;
-        QTest::newRow("position after the lessons") << "guagen"
-                                                    << "12001" << 10101;
-        QTest::newRow("negative position") << "guagen"
-                                           << "-5" << 10101;
-        QTest::newRow("position in lesson 19 kept") << "guagen"
-                                                    << "11934" << 11934;
-        QTest::newRow("line 0 kept for the selection") << "guagen"
-                                                       << "11000" << 11000;
-        QTest::newRow("switch keeps any value") << "mark"
-                                                << "2" << 2;
-        QTest::newRow("auto-hide keeps -1") << "visi"
-                                            << "-1" << -1;
+        const auto row = [](const char* name, const char* key, const char* stored, int expected) {
+            QTest::newRow(name) << QString(key) << QString(stored) << expected;
+        };
+        row("not a number", "ce", "abc", 1);
+        row("absent", "n", "", 2);
+        row("beyond 16 bits", "sspeed", "40000", 150);
+        row("rounded half to even", "ctime", "4.5", 4);
+        row("blanks around a number", "etime", " 7 ", 7);
+        row("n below range", "n", "0", 1);
+        row("n above range", "n", "99", 12);
+        row("etime below range", "etime", "2", 5);
+        row("ctime above range", "ctime", "300", 15);
+        row("lesson above range", "guage", "18", 17);
+        row("lesson below range", "guage", "-3", 0);
+        row("position before the lessons", "guagen", "10000", 10101);
+        row("position after the lessons", "guagen", "12001", 10101);
+        row("negative position", "guagen", "-5", 10101);
+        row("position in lesson 19 kept", "guagen", "11934", 11934);
+        row("line 0 kept for the selection", "guagen", "11000", 11000);
+        row("switch keeps any value", "mark", "2", 2);
+        row("auto-hide keeps -1", "visi", "-1", -1);
+        row("left inside", "left", "9000", 9000);
+        row("left of the screen", "left", "-300", 0);
+        row("beyond the right edge", "left", "40000", kScreenTwips - 7110);
+        row("left not a number", "left", "wide", 12400);
     }
     void storedValuesAreRepaired() {
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(int, expected);
-        FakeSettingsStore store = storeWith({{key, stored}});
-        SharedState state;
-        loadSettings(store, state, kScreenTwips);
-        const QMap<QString, int> fields = {
-            {"ce", state.languageOrder},     {"n", state.timesPerSentence}, {"ctime", state.englishSeconds},
-            {"etime", state.spanishSeconds}, {"guage", state.lesson},       {"guagen", state.readingPosition},
-            {"mark", state.startAtLogOn},    {"visi", state.autoHide},      {"sspeed", state.speechRate}};
-        QCOMPARE(fields.value(key), expected);
-        QVERIFY2(store.writes.isEmpty(), "repairs stay in memory");
-    }
-
-    void leftEdgeIsPulledOntoTheScreen_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("inside") << "9000" << 9000.0;
-        QTest::newRow("left of the screen") << "-300" << 0.0;
-        QTest::newRow("beyond the right edge") << "40000" << double(kScreenTwips - 7110);
-        QTest::newRow("not a number") << "wide" << 12400.0;
-    }
-    void leftEdgeIsPulledOntoTheScreen() {
-        QFETCH(QString, stored);
-        QFETCH(double, expected);
-        FakeSettingsStore store = storeWith({{"left", stored}});
-        SharedState state;
-        QCOMPARE(loadSettings(store, state, kScreenTwips), expected);
-    }
-
-    void dialogSaveWritesItsKeysInOrderOnlyWhileSaving() {
-        SharedState state;
-        state.saveSettingsOnClose = 1;
-        state.lesson = 4;
-        state.speechRate = 150;
         FakeSettingsStore store;
-        QVERIFY(saveDialogSettings(store, state));
-        QCOMPARE(store.writtenKeys(), QStringList({"ce", "n", "ctime", "etime", "rd", "psave", "ssave", "visi", "guage",
-                                                   "red", "mark", "xxx", "sspeed"}));
-        QCOMPARE(store.values.value("guage"), QStringLiteral("4"));
-        QCOMPARE(store.values.value("xxx"), QStringLiteral("1"));
-        QCOMPARE(store.syncs, 1);
+        store.values = {{"xxx", "0"}, {key, stored}};
+        SharedState state;
+        const double left = loadSettings(store, state, kScreenTwips);
+        const QMap<QString, double> fields = {{"ce", state.languageOrder},     {"n", state.timesPerSentence},
+                                              {"ctime", state.englishSeconds}, {"etime", state.spanishSeconds},
+                                              {"guage", state.lesson},         {"guagen", state.readingPosition},
+                                              {"mark", state.startAtLogOn},    {"visi", state.autoHide},
+                                              {"sspeed", state.speechRate},    {"left", left}};
+        QCOMPARE(fields.value(key), double(expected));
+        QVERIFY(store.writes.isEmpty());
+    }
 
-        FakeSettingsStore untouched;
-        state.saveSettingsOnClose = 0;
-        QVERIFY(saveDialogSettings(untouched, state));
-        QVERIFY(untouched.writes.isEmpty());
+    void dialogSaveWritesNothingWhileSavingIsOff() {
+        FakeSettingsStore store;
+        QVERIFY(saveDialogSettings(store, SharedState{}));
+        QVERIFY(store.writes.isEmpty());
     }
 
     void exitSavesThePositionOnlyInSequenceWithSavingOn_data() {
         QTest::addColumn<int>("rd");
-        QTest::addColumn<int>("savePosition");
+        QTest::addColumn<int>("psave");
         QTest::addColumn<QStringList>("keys");
         QTest::newRow("sequence, saving") << 1 << 1 << QStringList{"voice", "left", "guagen"};
         QTest::newRow("random, saving") << 0 << 1 << QStringList{"voice", "left"};
@@ -158,12 +111,11 @@ private slots:
     }
     void exitSavesThePositionOnlyInSequenceWithSavingOn() {
         QFETCH(int, rd);
-        QFETCH(int, savePosition);
+        QFETCH(int, psave);
         QFETCH(QStringList, keys);
         SharedState state;
         state.inSequence = static_cast<qint16>(rd);
-        state.saveReadingPosition = static_cast<qint16>(savePosition);
-        state.readAloud = 1;
+        state.saveReadingPosition = static_cast<qint16>(psave);
         state.readingPosition = 10412;
         FakeSettingsStore store;
         QVERIFY(saveExitSettings(store, state, 12405));
@@ -172,10 +124,38 @@ private slots:
         QCOMPARE(store.syncs, 1);
     }
 
-    void failedSyncIsReported() {
-        FakeSettingsStore store;
-        store.failSync = true;
-        QVERIFY(!saveExitSettings(store, SharedState{}, 0));
+    void realStoreKeepsValuesInOrnaConfUnderSpanish() {
+        const auto config = privateConfigFolder();
+        {
+            QtSettingsStore store;
+            SharedState state;
+            loadSettings(store, state, kScreenTwips);
+            QCOMPARE(store.fileName(), config->path() + QStringLiteral("/Orna.conf"));
+            store.writeSetting(QStringLiteral("red"), QStringLiteral(" 1 "));
+            QVERIFY(store.sync());
+        }
+        QFile file(config->path() + QStringLiteral("/Orna.conf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("[Spanish]\n"));
+        QVERIFY(text.contains("guagen=11000\n"));
+        QVERIFY(text.contains("left=12400\n"));
+
+        QtSettingsStore again;
+        QCOMPARE(again.readSetting(QStringLiteral("sspeed")), QStringLiteral("150"));
+        QCOMPARE(again.readSetting(QStringLiteral("red")),
+                 QStringLiteral(" 1 ")); // blanks survive
+        QCOMPARE(again.readSetting(QStringLiteral("absent")), QString());
+    }
+
+    void damagedFileIsKeptBeforeItIsRewritten() {
+        const auto config = privateConfigFolder();
+        QFile file(config->path() + QStringLiteral("/Orna.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Spanish]\nguagen=10412\n[broken\n\xff\xfe=\n");
+        file.close();
+        QtSettingsStore store;
+        QCOMPARE(QDir(config->path()).entryList({QStringLiteral("Orna.conf.damaged-*")}).size(), 1);
     }
 };
 

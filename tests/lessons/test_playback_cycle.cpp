@@ -3,8 +3,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(parlavo::SharedState)
-
 using namespace parlavo;
 
 namespace {
@@ -34,15 +32,6 @@ private:
     void record(const char* what) { events << QStringLiteral("%1@%2").arg(QLatin1String(what)).arg(tick); }
 };
 
-SharedState settings(qint16 ce, qint16 n, qint16 etime, qint16 ctime) {
-    SharedState state;
-    state.languageOrder = ce;
-    state.timesPerSentence = n;
-    state.spanishSeconds = etime;
-    state.englishSeconds = ctime;
-    return state;
-}
-
 } // namespace
 
 class TestPlaybackCycle : public QObject {
@@ -51,29 +40,33 @@ class TestPlaybackCycle : public QObject {
 private slots:
     // A display cycle lasts etime + ctime seconds and two ticks; a new sentence comes after n of them.
     void cycleShowsBothLanguagesThenMovesOn_data() {
-        QTest::addColumn<SharedState>("state");
+        QTest::addColumn<QList<int>>("settings"); // ce, n, etime, ctime
         QTest::addColumn<QString>("firstCycle");
         QTest::addColumn<QList<int>>("nextAt");
         const char* spanishFirst = "spanish@1 speak@1 blankSpanish@51 english@51 clearEnglish@82";
         QList<int> everyTick;
         for (int tick = 1; tick <= 500; ++tick)
             everyTick << tick;
-
-        QTest::newRow("first-run settings") << settings(1, 2, 5, 3) << spanishFirst << QList<int>{165, 329, 493};
-        QTest::newRow("English first") << settings(0, 2, 5, 3)
+        QTest::newRow("first-run settings") << QList<int>{1, 2, 5, 3} << spanishFirst << QList<int>{165, 329, 493};
+        QTest::newRow("English first") << QList<int>{0, 2, 5, 3}
                                        << "english@1 clearEnglish@31 spanish@31 speak@31 blankSpanish@82"
                                        << QList<int>{165, 329, 493};
         QTest::newRow("anything but 1 is English first")
-            << settings(2, 2, 2, 7) << "english@1 clearEnglish@71 spanish@71 speak@71 blankSpanish@92"
+            << QList<int>{2, 2, 2, 7} << "english@1 clearEnglish@71 spanish@71 speak@71 blankSpanish@92"
             << QList<int>{185, 369};
-        QTest::newRow("n = 1") << settings(1, 1, 5, 3) << spanishFirst << QList<int>{83, 165, 247, 329, 411, 493};
-        QTest::newRow("n = 0") << settings(1, 0, 5, 3) << spanishFirst << everyTick;
-        QTest::newRow("n < 0") << settings(1, -3, 5, 3) << spanishFirst << everyTick;
+        QTest::newRow("n = 1") << QList<int>{1, 1, 5, 3} << spanishFirst << QList<int>{83, 165, 247, 329, 411, 493};
+        QTest::newRow("n = 0") << QList<int>{1, 0, 5, 3} << spanishFirst << everyTick;
+        QTest::newRow("n < 0") << QList<int>{1, -3, 5, 3} << spanishFirst << everyTick;
     }
     void cycleShowsBothLanguagesThenMovesOn() {
-        QFETCH(SharedState, state);
+        QFETCH(QList<int>, settings);
         QFETCH(QString, firstCycle);
         QFETCH(QList<int>, nextAt);
+        SharedState state;
+        state.languageOrder = static_cast<qint16>(settings[0]);
+        state.timesPerSentence = static_cast<qint16>(settings[1]);
+        state.spanishSeconds = static_cast<qint16>(settings[2]);
+        state.englishSeconds = static_cast<qint16>(settings[3]);
         RecordingView view;
         view.run(state, 10 * (state.spanishSeconds + state.englishSeconds) + 2);
         QCOMPARE(view.events.join(u' '), firstCycle);
@@ -82,7 +75,7 @@ private slots:
     }
 
     void counterOverflowIsTheCallers() {
-        SharedState state = settings(1, 2, 5, 3);
+        SharedState state;
         state.cycleTick = 32767;
         RecordingView view;
         QVERIFY_THROWS_EXCEPTION(OverflowError, playbackTick(state, view));

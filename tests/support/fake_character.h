@@ -12,7 +12,6 @@ namespace parlavo::test {
 class FakeCharacter final : public Character {
 public:
     QStringList calls;
-    bool visible = false;
     bool throwOnSpeak = false;
     bool throwOnPlay = false;
     bool throwOnShow = false;
@@ -21,12 +20,8 @@ public:
         calls << QStringLiteral("Show");
         if (throwOnShow)
             throw CharacterError("cannot show");
-        visible = true;
     }
-    void Hide() override {
-        calls << QStringLiteral("Hide");
-        visible = false;
-    }
+    void Hide() override { calls << QStringLiteral("Hide"); }
     void Speak(const QString& text) override {
         calls << QStringLiteral("Speak:") + text;
         if (throwOnSpeak)

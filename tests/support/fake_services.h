@@ -27,14 +27,13 @@ public:
     }
 };
 
-// Hands out the queued values in turn, then `fallback`; counts reseeds.
+// Hands out the queued values in turn, then 0; counts reseeds.
 class FakeRandomSource final : public RandomSource {
 public:
     QList<float> values;
-    float fallback = 0.0f;
     int reseeds = 0;
     void reseedFromClock() override { ++reseeds; }
-    float next() override { return values.isEmpty() ? fallback : values.takeFirst(); }
+    float next() override { return values.isEmpty() ? 0.0f : values.takeFirst(); }
 };
 
 // Everything a caption window needs, in memory; `strip` is built on them.

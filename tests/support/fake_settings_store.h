@@ -14,7 +14,6 @@ public:
     QMap<QString, QString> values;
     QList<QPair<QString, QString>> writes;
     int syncs = 0;
-    bool failSync = false;
 
     QString readSetting(const QString& key) override { return values.value(key); }
     void writeSetting(const QString& key, const QString& text) override {
@@ -23,7 +22,7 @@ public:
     }
     bool sync() override {
         ++syncs;
-        return !failSync;
+        return true;
     }
 
     QStringList writtenKeys() const {

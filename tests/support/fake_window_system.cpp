@@ -10,7 +10,6 @@ bool FakeWindowSystem::pointerPosition(PixelPoint& point) {
 }
 
 bool FakeWindowSystem::moveWindow(QWidget* window, int x, int y, int width, int height) {
-    ++moveCalls;
     mGeometry[window] = QRect(x, y, width, height);
     return true;
 }

@@ -15,7 +15,6 @@ public:
     PixelPoint pointer{5000, 5000};
     bool cursorReadable = true;
     int topmostCalls = 0;
-    int moveCalls = 0;
 
     bool pointerPosition(PixelPoint& point) override;
     int screenWidthTwips() const override { return screenWidthPixels * 15; }
@@ -34,5 +33,10 @@ public:
 private:
     QHash<QWidget*, QRect> mGeometry;
 };
+
+// Recorded rectangles compared as QRect print both sides when they differ.
+inline QRect toQRect(const PixelRect& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
 
 } // namespace parlavo::test

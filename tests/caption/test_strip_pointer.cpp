@@ -1,0 +1,139 @@
+#include "caption/caption_label.h"
+#include "tests/support/fake_services.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace parlavo;
+using namespace parlavo::test;
+
+// Auto-hide and dragging, both driven by the pointer as the strip's 60 ms tick samples it. The strip starts at
+// 827..1304 px, 23 px high, at the top of a 1920 x 1080 screen.
+class TestStripPointer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void heightIsDecidedOnEveryTick_data() {
+        QTest::addColumn<int>("introTicks");
+        QTest::addColumn<int>("autoHide");
+        QTest::addColumn<bool>("startOpen");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<bool>("open");
+        QTest::newRow("intro holds it open") << 30 << 1 << true << QPoint(10, 600) << true;
+        QTest::newRow("auto-hide switched off while collapsed") << 80 << 0 << false << QPoint(10, 600) << true;
+        QTest::newRow("pointer away collapses") << 80 << 1 << true << QPoint(10, 600) << false;
+        QTest::newRow("collapsed, inside at y 3 opens") << 80 << 1 << false << QPoint(900, 3) << true;
+        QTest::newRow("collapsed, inside at y 10 stays") << 80 << 1 << false << QPoint(900, 10) << false;
+        QTest::newRow("collapsed, at the right edge") << 80 << 1 << false << QPoint(1304, 0) << false;
+        QTest::newRow("collapsed, at the last column") << 80 << 1 << false << QPoint(1303, 0) << true;
+        QTest::newRow("collapsed, left of the strip") << 80 << 1 << false << QPoint(826, 0) << false;
+        QTest::newRow("open, pointer lower inside") << 80 << 1 << true << QPoint(900, 22) << true;
+        QTest::newRow("open, pointer just below") << 80 << 1 << true << QPoint(900, 23) << false;
+        QTest::newRow("any nonzero switch") << 80 << -1 << true << QPoint(10, 600) << false;
+    }
+    void heightIsDecidedOnEveryTick() {
+        QFETCH(int, introTicks);
+        QFETCH(int, autoHide);
+        QFETCH(bool, startOpen);
+        QFETCH(QPoint, pointer);
+        QFETCH(bool, open);
+        FakeWorld world;
+        world.startAndTick(introTicks);
+        world.state.autoHide = static_cast<qint16>(autoHide);
+        world.strip.setHeightTwips(startOpen ? CaptionStrip::kOpenHeightTwips : CaptionStrip::kCollapsedHeightTwips);
+        world.windows.pointer = {pointer.x(), pointer.y()};
+        world.strip.onPointerTick();
+        QCOMPARE(world.windows.geometry(&world.strip), QRect(827, 0, 477, open ? 23 : 1));
+        QCOMPARE(world.strip.pointerSample.x, pointer.x());
+    }
+
+    // The grab and every move use the pointer as the last pointerTimer tick sampled it, not as it is now. X11 sends no
+    // movement once the pointer rests, so every tick moves the strip under the pointer again, at its recorded open
+    // size although auto-hide keeps testing the rectangle from before the drag.
+    void dragFollowsTheSamples() {
+        FakeWorld world;
+        CaptionStrip& strip = world.strip;
+        world.startAndTick(80);
+        world.state.autoHide = 1;
+        world.windows.pointer = {900, 12};
+        strip.onPointerTick();
+        strip.followDrag();
+        QCOMPARE(world.windows.geometry(&strip), QRect(827, 0, 477, 23)); // no press, no move
+
+        world.windows.cursorReadable = false; // a tick that cannot read the pointer keeps the last sample
+        strip.onPointerTick();
+        world.windows.cursorReadable = true;
+        world.windows.pointer = {950, 5};
+        strip.beginDrag();
+        QVERIFY(strip.dragging);
+        QCOMPARE(QPoint(strip.grabOffset.x, strip.grabOffset.y), QPoint(73, 12));
+
+        world.windows.pointer = {500, 700};
+        strip.followDrag();
+        QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(827, 0));
+        strip.onPointerTick();
+        QCOMPARE(world.windows.geometry(&strip), QRect(427, 688, 477, 23));
+        strip.endDrag();
+        QCOMPARE(world.windows.geometry(&strip), QRect(427, 0, 477, 23));
+        QCOMPARE(toQRect(strip.recordedRect), QRect(427, 0, 477, 23));
+        QVERIFY(!strip.dragging);
+    }
+
+    // A release, a plain click on a collapsed strip too, leaves the strip open at the top edge with its left edge on
+    // the screen, and records that rectangle.
+    void releaseClampsIntoTheScreen_data() {
+        constexpr int kLimitTwips = 1920 * 15 - 7110;
+        QTest::addColumn<int>("leftTwips");
+        QTest::addColumn<int>("expectedPixels");
+        QTest::newRow("click without a move") << 827 * 15 << 827;
+        QTest::newRow("left of the screen") << -300 << 0;
+        QTest::newRow("too far right") << kLimitTwips + 110 << kLimitTwips / 15;
+        QTest::newRow("exactly at the limit") << kLimitTwips << kLimitTwips / 15;
+        QTest::newRow("inside") << 6000 << 400;
+    }
+    void releaseClampsIntoTheScreen() {
+        QFETCH(int, leftTwips);
+        QFETCH(int, expectedPixels);
+        FakeWorld world;
+        world.startAndTick(80);
+        world.strip.recordedRect = {};
+        world.strip.beginDrag();
+        world.windows.moveWindow(&world.strip, leftTwips / 15, 0, 477, 1);
+        world.strip.endDrag();
+        QCOMPARE(world.windows.geometry(&world.strip), QRect(expectedPixels, 0, 477, 23));
+        QCOMPARE(toQRect(world.strip.recordedRect), QRect(expectedPixels, 0, 477, 23));
+    }
+
+    void everyButtonAndEveryLabelDrags_data() {
+        QTest::addColumn<int>("label");
+        QTest::addColumn<int>("button");
+        QTest::newRow("left on the Spanish line") << 0 << int(Qt::LeftButton);
+        QTest::newRow("right on the English line") << 1 << int(Qt::RightButton);
+        QTest::newRow("middle on the top strip") << 2 << int(Qt::MiddleButton);
+        QTest::newRow("right on the picture patch") << 3 << int(Qt::RightButton);
+    }
+    void everyButtonAndEveryLabelDrags() {
+        QFETCH(int, label);
+        QFETCH(int, button);
+        FakeWorld world;
+        CaptionStrip& strip = world.strip;
+        world.startAndTick(80);
+        QWidget* target =
+            QList<QWidget*>{strip.spanishLine, strip.englishLine, strip.topEdgeBand, strip.menuPatch}[label];
+        world.windows.pointer = {900, 10};
+        strip.onPointerTick();
+        QTest::mousePress(target, Qt::MouseButton(button), {}, QPoint(1, 1));
+        QVERIFY(strip.dragging);
+        world.windows.pointer = {600, 300};
+        strip.onPointerTick();
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::MouseButton(button), {});
+        QCoreApplication::sendEvent(target, &move);
+        QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(600 - 73, 300 - 10));
+        QTest::mouseRelease(target, Qt::MouseButton(button), {}, QPoint(2, 2));
+        QVERIFY(!strip.dragging);
+        QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(527, 0));
+    }
+};
+
+QTEST_MAIN(TestStripPointer)
+#include "test_strip_pointer.moc"
