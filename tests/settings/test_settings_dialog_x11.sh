@@ -12,7 +12,7 @@ source "$(dirname "$0")/../support/x11.sh"
 dialog_window() { xdotool search --onlyvisible --name '^Setting\.\.\.$' 2>/dev/null | head -n 1; }
 dialog_is_up() { [ -n "$(dialog_window)" ]; }
 entry_exists() { [ -f "$entry" ]; }
-probe_has_quit() { ! kill -0 "$probe_pid" 2>/dev/null; }
+probe_has_quit() { ! is_running "$probe_pid"; }
 
 "$probe" &
 probe_pid=$!
@@ -48,6 +48,9 @@ grep -q 'maximum size: 385 by 389' <<<"$hints" || fail "resizable: $hints"
 xdotool windowminimize "$window"
 dialog_viewable() { is_viewable "$window"; }
 wait_until "the minimised dialog to come back" dialog_viewable
+dialog_active() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex_id "$window")\$"; }
+wait_until "the dialog that came back to have the keyboard" dialog_active
+sleep 0.5 # the window manager may still be settling the restored frame
 
 entry_exists && fail "an autostart entry exists before the dialog wrote one"
 # "Start with windows start" lies at 200,340 in the client area; its box is at the left of it.
