@@ -22,8 +22,17 @@ constexpr int kMinimumWidth = 60;
 constexpr int kOverlap = 22;
 constexpr int kHeadHeight = 48;
 
-const QColor kPaper(0xff, 0xfd, 0xe8);
-const QColor kOutline(0x1e, 0x3a, 0x5f);
+// Paper and outline for the bird's own lines, then for the woman's and the man's: warm and cool, each far from the
+// other and from the bird's, and all light enough behind the ink and the word marker.
+struct BalloonColours {
+    QColor paper;
+    QColor outline;
+};
+const BalloonColours kColours[] = {
+    {QColor(0xff, 0xfd, 0xe8), QColor(0x1e, 0x3a, 0x5f)},
+    {QColor(0xff, 0xe0, 0xd0), QColor(0xc0, 0x50, 0x2a)},
+    {QColor(0xd4, 0xef, 0xea), QColor(0x1d, 0x7a, 0x70)},
+};
 const QColor kInk(0x1e, 0x2a, 0x38);
 const QColor kMarker(0xff, 0xd5, 0x4f);
 
@@ -71,6 +80,13 @@ void BalloonWindow::setLine(const QString& line) {
     highlightStart_ = 0;
     highlightLength_ = 0;
     resizeToLine();
+    update();
+}
+
+void BalloonWindow::setSpeaker(Speaker speaker) {
+    if (speaker == speaker_)
+        return;
+    speaker_ = speaker;
     update();
 }
 
@@ -139,8 +155,9 @@ void BalloonWindow::paintBalloon(QPainter& painter) const {
     QPainterPath outline;
     outline.addRoundedRect(body, kCornerRadius, kCornerRadius);
 
-    painter.setPen(QPen(kOutline, kOutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(kPaper);
+    const BalloonColours& colours = kColours[int(speaker_)];
+    painter.setPen(QPen(colours.outline, kOutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(colours.paper);
     painter.drawPath(outline.united(tail));
 
     QTextLayout layout;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "agent/speaker.h"
+
 #include <QWidget>
 
 namespace parlavo {
@@ -13,6 +15,9 @@ public:
 
     void setLine(const QString& line);
     const QString& line() const { return line_; }
+    // Each speaker has a balloon of its own colours, so a turn of the dialogue shows whose it is at a glance.
+    void setSpeaker(Speaker speaker);
+    Speaker speaker() const { return speaker_; }
     // A range of the line to mark; a length of 0 marks nothing.
     void setHighlight(qsizetype start, qsizetype length);
     std::pair<qsizetype, qsizetype> highlight() const { return {highlightStart_, highlightLength_}; }
@@ -34,6 +39,7 @@ private:
     QRectF bodyRect() const;
 
     QString line_;
+    Speaker speaker_ = Speaker::Bird;
     qsizetype highlightStart_ = 0;
     qsizetype highlightLength_ = 0;
     bool tailOnRight_ = true;

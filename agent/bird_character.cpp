@@ -27,7 +27,39 @@ void BirdCharacter::Hide() {
 }
 
 void BirdCharacter::Speak(const QString& text) {
-    performance_.speak(text);
+    SpeakAs(text, Speaker::Bird);
+}
+
+// The voice takes its orders in turn and renders the lines it is given only once the one before is played, so the
+// voice set now is the one the line gets: at most one line waits, and a newer one replaces it with its own voice.
+void BirdCharacter::SpeakAs(const QString& text, Speaker speaker) {
+    switch (speaker) {
+    case Speaker::Bird:
+        useVoice(languageVoice_);
+        break;
+    case Speaker::Woman:
+        useVoice(languageVoice_ + QStringLiteral("+f3"));
+        break;
+    case Speaker::Man:
+        useVoice(languageVoice_ + QStringLiteral("+m3"));
+        break;
+    }
+    performance_.speak(text, speaker);
+}
+
+void BirdCharacter::setSpeechRate(int wordsPerMinute) {
+    if (wordsPerMinute == wordsPerMinute_)
+        return;
+    wordsPerMinute_ = wordsPerMinute;
+    parts_.voice->setSpeechRate(wordsPerMinute);
+}
+
+void BirdCharacter::Interrupt() {
+    performance_.interrupt();
+}
+
+void BirdCharacter::HideWhenDone() {
+    performance_.hideWhenDone();
 }
 
 void BirdCharacter::Play(const QString& animation) {
@@ -37,7 +69,14 @@ void BirdCharacter::Play(const QString& animation) {
 void BirdCharacter::setLanguageID(int languageId) {
     languageId_ = languageId;
     const QString name = voiceNameForLanguage(languageId);
-    if (name.isEmpty() || name == voiceName_)
+    if (name.isEmpty())
+        return;
+    languageVoice_ = name;
+    useVoice(name);
+}
+
+void BirdCharacter::useVoice(const QString& name) {
+    if (name == voiceName_)
         return;
     voiceName_ = name;
     parts_.voice->setVoiceName(name);

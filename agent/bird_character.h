@@ -35,14 +35,23 @@ public:
     // Other ids are kept but leave the voice as it is.
     void setLanguageID(int languageId) override;
     int LanguageID() const override { return languageId_; }
+    // The woman and the man speak the language's voice in a higher and a lower variant.
+    void SpeakAs(const QString& text, Speaker speaker) override;
+    void setSpeechRate(int wordsPerMinute) override;
+    void Interrupt() override;
+    void HideWhenDone() override;
 
     Performance& performance() { return performance_; }
 
 private:
+    void useVoice(const QString& name);
+
     CharacterParts parts_;
     Performance performance_;
     int languageId_ = 3082;
-    QString voiceName_ = QStringLiteral("es");
+    QString languageVoice_ = QStringLiteral("es");
+    QString voiceName_ = languageVoice_; // the one the voice was last given
+    int wordsPerMinute_ = 0;             // 0: the voice's own until one is set
 };
 
 } // namespace parlavo

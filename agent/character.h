@@ -1,5 +1,7 @@
 #pragma once
 
+#include "agent/speaker.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -23,6 +25,14 @@ public:
     virtual void Play(const QString& animation) = 0;
     virtual void setLanguageID(int languageId) = 0;
     virtual int LanguageID() const = 0;
+    // Speak() in the voice of one of a dialogue's two people; Speaker::Bird is Speak() itself.
+    virtual void SpeakAs(const QString& text, Speaker speaker) = 0;
+    // Words a minute for the lines it says from now on.
+    virtual void setSpeechRate(int wordsPerMinute) = 0;
+    // Cuts off what it is doing and forgets what it was asked to do next, so that what comes next starts at once.
+    virtual void Interrupt() = 0;
+    // Hides once it has done everything asked of it and its balloon has gone, unless Show() comes first.
+    virtual void HideWhenDone() = 0;
 };
 
 // The collection that loads characters by name and hands them out; it owns what it loads.
@@ -44,6 +54,10 @@ public:
     void Play(const QString&) override {}
     void setLanguageID(int languageId) override { languageId_ = languageId; }
     int LanguageID() const override { return languageId_; }
+    void SpeakAs(const QString&, Speaker) override {}
+    void setSpeechRate(int) override {}
+    void Interrupt() override {}
+    void HideWhenDone() override {}
 
 private:
     int languageId_ = 0;

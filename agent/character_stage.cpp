@@ -32,6 +32,10 @@ void CharacterStage::showBalloon(const QString& line) {
     balloon_.show();
 }
 
+void CharacterStage::setBalloonSpeaker(Speaker speaker) {
+    balloon_.setSpeaker(speaker);
+}
+
 void CharacterStage::highlightWord(qsizetype start, qsizetype length) {
     balloon_.setHighlight(start, length);
 }

@@ -16,6 +16,7 @@ public:
     void wave() override;
     void setBeakOpening(qreal opening) override;
     void showBalloon(const QString& line) override;
+    void setBalloonSpeaker(Speaker speaker) override;
     void highlightWord(qsizetype start, qsizetype length) override;
     void closeBalloon() override;
 

@@ -21,7 +21,8 @@ struct Library {
     QMutex lock;
     bool loaded = false;
     int sampleRate = 0;
-    QString voice; // the one the library has set now
+    QString voice;          // the one the library has set now
+    int wordsPerMinute = 0; // the rate a line has set last; 0 before the first
 };
 
 Library& library() {
@@ -127,6 +128,9 @@ Utterance EspeakSynthesizer::render(const QString& line, const std::function<boo
     QMutexLocker locked(&shared.lock);
     if (shared.voice != voice_ && espeak_SetVoiceByName(voice_.toUtf8().constData()) == EE_OK)
         shared.voice = voice_;
+    // Changing the voice keeps the rate, so the rate is set only when it changes.
+    if (shared.wordsPerMinute != wordsPerMinute_ && espeak_SetParameter(espeakRATE, wordsPerMinute_, 0) == EE_OK)
+        shared.wordsPerMinute = wordsPerMinute_;
 
     Utterance utterance;
     utterance.line = line;

@@ -25,15 +25,19 @@ public:
     // False when the library does not know the voice; the current one then stays.
     bool setVoice(const QString& name);
 
+    // The rate of the lines rendered from now on; the library keeps it within what it can do.
+    void setWordsPerMinute(int wordsPerMinute) { wordsPerMinute_ = wordsPerMinute; }
+
     // Renders the whole line; stops early and returns an empty utterance as soon as shouldStop() is true.
     Utterance render(const QString& line, const std::function<bool()>& shouldStop = {});
 
-    // Speaking rate in words per minute.
+    // The rate a synthesizer starts with, in words per minute.
     static constexpr int kWordsPerMinute = 140;
 
 private:
     int sampleRate_ = 0;
     QString voice_ = QStringLiteral("es");
+    int wordsPerMinute_ = kWordsPerMinute;
 };
 
 } // namespace parlavo

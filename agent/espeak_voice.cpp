@@ -40,4 +40,8 @@ void EspeakVoice::setVoiceName(const QString& name) {
     QMetaObject::invokeMethod(worker_, [this, name] { synthesizer_->setVoice(name); });
 }
 
+void EspeakVoice::setSpeechRate(int wordsPerMinute) {
+    QMetaObject::invokeMethod(worker_, [this, wordsPerMinute] { synthesizer_->setWordsPerMinute(wordsPerMinute); });
+}
+
 } // namespace parlavo

@@ -23,6 +23,7 @@ public:
     void render(quint64 ticket, const QString& line) override;
     void cancel() override;
     void setVoiceName(const QString& name) override;
+    void setSpeechRate(int wordsPerMinute) override;
 
 private:
     bool cancelled(quint64 ticket) const { return ticket <= cancelledThrough_.load(); }

@@ -15,6 +15,7 @@ Performance::Performance(Voice& voice, SpeechOutput& output, Stage& stage, const
 }
 
 void Performance::show() {
+    hideWhenDone_ = false;
     if (!queue_.hidden())
         return;
     queue_.setHidden(false);
@@ -22,6 +23,7 @@ void Performance::show() {
 }
 
 void Performance::hide() {
+    hideWhenDone_ = false;
     if (queue_.hidden())
         return;
     if (step_ == Step::Rendering)
@@ -37,9 +39,29 @@ void Performance::hide() {
     reschedule();
 }
 
-void Performance::speak(const QString& line) {
-    if (queue_.add({Request::Kind::Speak, line}))
+void Performance::speak(const QString& line, Speaker speaker) {
+    if (queue_.add({Request::Kind::Speak, line, speaker}))
         startNext();
+}
+
+void Performance::interrupt() {
+    if (step_ == Step::Idle && balloonClosesMs_ < 0)
+        return; // nothing under way, and no balloon up
+    if (step_ == Step::Rendering)
+        voice_.cancel();
+    if (step_ == Step::Speaking)
+        output_.stop();
+    queue_.clear();
+    step_ = Step::Idle;
+    balloonClosesMs_ = -1;
+    stage_.setBeakOpening(0.0);
+    stage_.closeBalloon();
+    reschedule();
+}
+
+void Performance::hideWhenDone() {
+    hideWhenDone_ = !queue_.hidden();
+    reschedule();
 }
 
 void Performance::play(const QString& animation) {
@@ -91,6 +113,7 @@ void Performance::startNext() {
             queue_.finishCurrent(); // nothing to say, and no balloon for it
         } else {
             step_ = Step::Rendering;
+            speaker_ = request->speaker;
             voice_.render(++lastTicket_, request->text);
         }
     }
@@ -109,6 +132,7 @@ void Performance::onRendered(quint64 ticket, const Utterance& utterance) {
     highlightedWord_ = -1;
     balloonClosesMs_ = -1;
     speechDeadlineMs_ = clock_.nowMs() + speech_.durationMs + kStalledSoundGraceMs;
+    stage_.setBalloonSpeaker(speaker_);
     stage_.showBalloon(speech_.line);
     output_.start(speech_);
     emit speechStarted();
@@ -144,6 +168,10 @@ void Performance::finishCurrent() {
 }
 
 void Performance::reschedule() {
+    if (hideWhenDone_ && step_ == Step::Idle && balloonClosesMs_ < 0) {
+        hide();
+        return;
+    }
     const qint64 due = nextAdvanceMs();
     if (due < 0)
         timer_.stop();

@@ -27,10 +27,17 @@ public:
 
     void show();
     void hide();
-    void speak(const QString& line);
+    void speak(const QString& line, Speaker speaker = Speaker::Bird);
     // Gestures other than the known ones are ignored.
     void play(const QString& animation);
     static bool isKnownAnimation(const QString& animation);
+
+    // Cuts off the line or gesture under way, closes the balloon and forgets what waits, so that the next request
+    // starts at once.
+    void interrupt();
+    // Hides the character as soon as nothing is under way or waiting and the balloon has gone, unless show() or
+    // hide() comes first.
+    void hideWhenDone();
 
     // Catches up with the clock: follows the sound, ends what is done, starts what is next.
     void advance();
@@ -60,6 +67,8 @@ private:
     QTimer timer_;
 
     Step step_ = Step::Idle;
+    Speaker speaker_ = Speaker::Bird; // whose line is being rendered or spoken
+    bool hideWhenDone_ = false;
     quint64 lastTicket_ = 0;
     Utterance speech_;
     int highlightedWord_ = -1;

@@ -32,4 +32,9 @@ void RequestQueue::setHidden(bool hidden) {
     }
 }
 
+void RequestQueue::clear() {
+    waiting_.clear();
+    performing_ = false;
+}
+
 } // namespace parlavo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "agent/speaker.h"
+
 #include <QString>
 
 #include <deque>
@@ -12,6 +14,7 @@ struct Request {
     enum class Kind { Speak, Play };
     Kind kind = Kind::Speak;
     QString text; // the line to speak, or the animation's name
+    Speaker speaker = Speaker::Bird;
 
     bool operator==(const Request&) const = default;
 };
@@ -29,6 +32,8 @@ public:
     void finishCurrent();
     // Hiding forgets every request, including the one being performed.
     void setHidden(bool hidden);
+    // Forgets every request, including the one being performed, and goes on taking new ones.
+    void clear();
 
     bool hidden() const { return hidden_; }
     bool performing() const { return performing_; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "agent/speaker.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -20,6 +22,8 @@ public:
     virtual void setBeakOpening(qreal opening) = 0;
 
     virtual void showBalloon(const QString& line) = 0;
+    // The colours of the balloons shown from now on.
+    virtual void setBalloonSpeaker(Speaker speaker) = 0;
     // Marks the word being spoken as a range of the line; a length of 0 marks none.
     virtual void highlightWord(qsizetype start, qsizetype length) = 0;
     virtual void closeBalloon() = 0;

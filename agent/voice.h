@@ -19,6 +19,8 @@ public:
     virtual void cancel() = 0;
     // Speaks the lines asked for from now on with the named voice ("es", "en-us", ...).
     virtual void setVoiceName(const QString& name) = 0;
+    // Speaks the lines asked for from now on at this many words a minute.
+    virtual void setSpeechRate(int wordsPerMinute) = 0;
 
 signals:
     void rendered(quint64 ticket, const parlavo::Utterance& utterance);

@@ -87,7 +87,14 @@ public:
     // Shows or hides the bird for good (the menu's read-aloud command); while the strip steps aside the
     // bird stays hidden and follows this when the strip comes back.
     void setBirdShown(bool shown);
+    // The menu's repeat command: the bird says the current Spanish line again at once, whatever the cycle is
+    // doing, and nothing of the cycle moves. A hidden bird comes out for that line and goes again after it.
+    void repeatSentence();
+    // The bird speaks at the record's rate from its next line on.
+    void applySpeechRate();
     bool steppedAside() const { return mSteppedAside; }
+    // Shown for good and not stepped aside: the bird reads the lesson's lines.
+    bool birdReads() const { return mBirdShown && !mSteppedAside; }
 
     // The splash picture was clicked: skip the rest of the splash's wait.
     void splashClicked();
@@ -139,6 +146,7 @@ public:
     ColourSlots stripColours;
     QString spanishText;
     QString englishText;
+    Speaker spanishSpeaker = Speaker::Bird; // who says spanishText in its lesson
     qint16 randomId = 0;
 
 signals:
@@ -182,8 +190,8 @@ private:
     std::vector<QTimer*> mHeldForFullScreen;
 };
 
-// Reads the Spanish line aloud when `readAloud` is 1 and waves either way. The character is a nicety:
-// whatever it fails at is ignored so that the lesson goes on.
-void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud);
+// Reads the Spanish line aloud in its speaker's voice when `readAloud` is 1 and waves either way. The character is
+// a nicety: whatever it fails at is ignored so that the lesson goes on.
+void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud, Speaker speaker = Speaker::Bird);
 
 } // namespace parlavo

@@ -31,21 +31,33 @@ public:
         mForm.englishLine->setText(kBlankCaption);
         mForm.setEnglishTop(CaptionStrip::kEnglishRestTop);
     }
+    // A bird out only for a repeated line leaves the lesson's own lines alone.
     void speakStep() override {
-        if (mForm.character)
-            readAloudAndWave(*mForm.character, mForm.spanishText, mForm.state().readAloud);
+        if (mForm.character && mForm.birdReads())
+            readAloudAndWave(*mForm.character, mForm.spanishText, mForm.state().readAloud, mForm.spanishSpeaker);
     }
 
 private:
     CaptionStrip& mForm;
 };
 
+// Who says a line of a lesson; the note before the lessons is the bird's own.
+Speaker speakerOf(int id) {
+    try {
+        if (sentenceSpeaker(id) == kNoSpeaker)
+            return Speaker::Bird;
+        return saidByWoman(id) ? Speaker::Woman : Speaker::Man;
+    } catch (const std::exception&) {
+        return Speaker::Bird;
+    }
+}
+
 } // namespace
 
-void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud) {
+void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud, Speaker speaker) {
     if (readAloud == 1) {
         try {
-            character.Speak(spanish);
+            character.SpeakAs(spanish, speaker);
         } catch (...) {
         }
     }
@@ -62,11 +74,39 @@ void CaptionStrip::chooseNextSentence() {
             spanishLine->setToolTip(spanishText);
             englishLine->setToolTip(englishText);
         }
+        if (selector.spanishId() != 0)
+            spanishSpeaker = speakerOf(selector.spanishId());
         mPositionKeeper.positionMayHaveMoved();
     } catch (const OverflowError& error) {
         // Only a reading position far outside the lessons gets here; the current sentence stays,
         // where letting the error out of a timer's slot would end the program.
         std::fprintf(stderr, "parlavo: cannot choose the next sentence (%s)\n", error.what());
+    }
+}
+
+void CaptionStrip::repeatSentence() {
+    if (!character || mSteppedAside || spanishText.trimmed().isEmpty())
+        return;
+    const bool hidden = !mBirdShown;
+    try {
+        if (hidden)
+            character->Show();
+        character->Interrupt();
+        character->SpeakAs(spanishText, spanishSpeaker);
+        if (hidden)
+            character->HideWhenDone();
+    } catch (const std::exception&) {
+        if (hidden)
+            showBird(false);
+    }
+}
+
+void CaptionStrip::applySpeechRate() {
+    if (!character)
+        return;
+    try {
+        character->setSpeechRate(mState.speechRate);
+    } catch (const std::exception&) {
     }
 }
 

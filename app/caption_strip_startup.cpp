@@ -24,6 +24,7 @@ void CaptionStrip::start() {
     loadCharacter();
 
     setLeftTwips(loadSettings(mServices.store, mState, windows().screenWidthTwips()));
+    applySpeechRate();
     mPositionKeeper.markStored();
     setTopTwips(0);
     hide();

@@ -93,6 +93,7 @@ void repairRanges(SharedState& state) {
     state.spanishSeconds = std::clamp<qint16>(state.spanishSeconds, 5, 15);
     state.englishSeconds = std::clamp<qint16>(state.englishSeconds, 3, 15);
     state.lesson = std::clamp<qint16>(state.lesson, 0, 17);
+    state.speechRate = std::clamp<qint16>(state.speechRate, 80, 300);
     const int lessonOfPosition = static_cast<int>(std::floor((state.readingPosition - 10000) / 100.0));
     if (lessonOfPosition < 1 || lessonOfPosition > 19)
         state.readingPosition = kFirstSentence;

@@ -24,7 +24,7 @@ struct SharedState {
     qint16 startAtLogOn = 0;        // nonzero: the program starts when the user logs on
     QString firstRunMarker;         // empty until the first run has written the defaults
     qint16 introCountdown = 0;      // start-up countdown in ticks of the strip's 60 ms pointer timer
-    qint16 speechRate = 0;          // carried along, read by nothing
+    qint16 speechRate = 0;          // words a minute the bird speaks at, 80..300
     qint16 cycleTick = 0;           // ticks of the playback timer within the current display cycle
     qint16 cyclesShown = 0;         // completed display cycles of the current sentence
     qint16 cyclePhase = 0;          // phase 0..4 of the current display cycle

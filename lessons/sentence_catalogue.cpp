@@ -16,6 +16,7 @@ struct DialogueLine {
     QString spanish;
     QString english;
     int speaker;
+    bool saidByWoman;
 };
 
 struct Catalogue {
@@ -29,7 +30,8 @@ struct Catalogue {
     throw std::runtime_error(QStringLiteral(":/lessons.json: %1").arg(why).toStdString());
 }
 
-QList<DialogueLine> readDialogue(const QJsonArray& lines) {
+// woman: which of the two speakers is the woman.
+QList<DialogueLine> readDialogue(const QJsonArray& lines, int woman) {
     if (lines.isEmpty() || lines.size() > kLinesPerLesson)
         refuse(QStringLiteral("a dialogue must have 1 to %1 lines").arg(kLinesPerLesson));
     QList<DialogueLine> dialogue;
@@ -41,8 +43,8 @@ QList<DialogueLine> readDialogue(const QJsonArray& lines) {
         const int speaker = line.value(QLatin1String("speaker")).toInt(kNoSpeaker);
         if (speaker != kFirstSpeaker && speaker != kSecondSpeaker)
             refuse(QStringLiteral("every line needs a \"speaker\" of %1 or %2").arg(kFirstSpeaker).arg(kSecondSpeaker));
-        dialogue.append(
-            {line.value(QLatin1String("es")).toString(), line.value(QLatin1String("en")).toString(), speaker});
+        dialogue.append({line.value(QLatin1String("es")).toString(), line.value(QLatin1String("en")).toString(),
+                         speaker, speaker == woman});
     }
     return dialogue;
 }
@@ -65,7 +67,10 @@ Catalogue readCatalogue() {
         refuse(QStringLiteral("there must be %1 lessons").arg(kChoosableLessons));
     for (const QJsonValue& lesson : lessons) {
         catalogue.names << lesson.toObject().value(QLatin1String("name")).toString();
-        catalogue.dialogues << readDialogue(lesson.toObject().value(QLatin1String("lines")).toArray());
+        const int woman = lesson.toObject().value(QLatin1String("woman")).toInt(kNoSpeaker);
+        if (woman != kFirstSpeaker && woman != kSecondSpeaker)
+            refuse(QStringLiteral("every lesson needs a \"woman\" of %1 or %2").arg(kFirstSpeaker).arg(kSecondSpeaker));
+        catalogue.dialogues << readDialogue(lesson.toObject().value(QLatin1String("lines")).toArray(), woman);
     }
     return catalogue;
 }
@@ -111,6 +116,11 @@ QString sentenceText(int id) {
 int sentenceSpeaker(int id) {
     const Sentence sentence = findSentence(id);
     return sentence.line ? sentence.line->speaker : kNoSpeaker;
+}
+
+bool saidByWoman(int id) {
+    const Sentence sentence = findSentence(id);
+    return sentence.line && sentence.line->saidByWoman;
 }
 
 const QStringList& lessonNames() {

@@ -43,6 +43,11 @@ QString sentenceText(int id);
 // Throws SentenceNotFound for an id with no entry.
 int sentenceSpeaker(int id);
 
+// Of the two people in every dialogue one is a woman and the other a man, so that the bird can read their parts in
+// two clearly different voices that agree with what each says of themselves ("encantada", "cansado").
+// Whether the woman says the sentence; false for the note. Throws SentenceNotFound for an id with no entry.
+bool saidByWoman(int id);
+
 // "Entire" (the whole course) followed by the names of lessons 1 to 17.
 const QStringList& lessonNames();
 

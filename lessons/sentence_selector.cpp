@@ -106,7 +106,10 @@ void SentenceSelector::readOnThroughCourse(SentenceSlots current) {
 }
 
 void SentenceSelector::loadAndReport(int id, SentenceSlots current) {
-    trapped([&] { current.spanish = mLookup(id); });
+    trapped([&] {
+        current.spanish = mLookup(id);
+        mSpanishId = id;
+    });
     trapped([&] { current.english = mLookup(add16(id, kEnglishOffset)); });
     if (std::exchange(mErrorTrapped, false))
         mMessageBox.show(QStringLiteral("Parlavo"), QString::number(id));

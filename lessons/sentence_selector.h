@@ -31,6 +31,8 @@ public:
 
     // Returns true for a sentence read in sequence, which the caption labels also show as tooltips.
     bool selectInto(SentenceSlots current);
+    // The id the Spanish line was last read from, or 0 before one was.
+    int spanishId() const { return mSpanishId; }
 
 private:
     void pickFromLesson(SentenceSlots current);
@@ -53,6 +55,7 @@ private:
     MessageBox& mMessageBox;
     SentenceLookup mLookup;
     bool mErrorTrapped = false;
+    int mSpanishId = 0;
 };
 
 } // namespace parlavo

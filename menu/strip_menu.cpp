@@ -35,6 +35,7 @@ StripMenu::StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Au
     : mStrip(strip), mShell(shell), mStore(store), mAutostart(autostart) {
     settingsCommand = addCommand(QStringLiteral("&Settings..."), &StripMenu::openSettings);
     readAloudCommand = addCommand(kCaptionReadingAtStart, &StripMenu::toggleReadingAloud);
+    repeatCommand = addCommand(QStringLiteral("&Repeat sentence"), &StripMenu::repeatSentence);
     aboutCommand = addCommand(QStringLiteral("&About..."), &StripMenu::showAbout);
     firstSeparator = menu.addSeparator();
     websiteCommand = addCommand(QStringLiteral("&Website"), &StripMenu::openWebsite);
@@ -76,6 +77,10 @@ void StripMenu::toggleReadingAloud() {
     mReadingAloud = !mReadingAloud;
     readAloudCommand->setText(mReadingAloud ? kCaptionReading : kCaptionSilent);
     mStrip.setBirdShown(mReadingAloud);
+}
+
+void StripMenu::repeatSentence() {
+    mStrip.repeatSentence();
 }
 
 void StripMenu::showAbout() {

@@ -46,6 +46,7 @@ public:
 
     void openSettings();
     void toggleReadingAloud();
+    void repeatSentence();
     void showAbout();
     void openWebsite();
     void writeEmail();
@@ -57,6 +58,7 @@ public:
     LeftButtonMenu menu;
     QAction* settingsCommand = nullptr;
     QAction* readAloudCommand = nullptr;
+    QAction* repeatCommand = nullptr;
     QAction* aboutCommand = nullptr;
     QAction* firstSeparator = nullptr;
     QAction* websiteCommand = nullptr;

@@ -47,6 +47,7 @@ void SettingsDialog::fillFromRecord() {
     // A value outside the box's range shows as the nearest limit, the value closing will commit.
     for (std::size_t row = 0; row < design::kTimingRows.size(); ++row)
         timingBoxes[row]->setValue(mState.*design::kTimingRows[row].field);
+    speechSpeedBox->setValue(mState.speechRate);
 
     playModeChoices[mState.inSequence == 0 ? 0 : 1]->setChecked(true);
     languageOrderChoices[mState.languageOrder == 1 ? 0 : 1]->setChecked(true);
@@ -83,6 +84,8 @@ void SettingsDialog::commitChoices() {
     // A box's value is always its last acceptable number: half-typed text never reaches the record.
     for (std::size_t row = 0; row < design::kTimingRows.size(); ++row)
         mState.*design::kTimingRows[row].field = static_cast<qint16>(timingBoxes[row]->value());
+    mState.speechRate = static_cast<qint16>(speechSpeedBox->value());
+    mStrip.applySpeechRate();
 
     if (mState.saveSettingsOnClose != 0) {
         applyStartAtLogOn(mAutostart, mState.startAtLogOn);

@@ -19,7 +19,11 @@ class QSpinBox;
 
 namespace parlavo {
 
-// The settings dialog: lesson, play mode, language order, timings and the four switches. It is
+namespace design {
+struct TimingRow;
+}
+
+// The settings dialog: lesson, play mode, language order, timings, the four switches and the speech speed. It is
 // modeless, so the strip stays live while it is open, but the strip's menu picture and its playback
 // timer stay off until it closes. Closing it always commits the choices into the
 // record and, while "Save setting while exit" is on, into the store and the autostart entry. It
@@ -29,7 +33,7 @@ class SettingsDialog : public QWidget {
 
 public:
     static constexpr int kWidthTwips = 5775;
-    static constexpr int kHeightTwips = 5835;
+    static constexpr int kHeightTwips = 6180;
     // Lesson 0 plays the whole course.
     static constexpr int kLessonCount = 18;
 
@@ -47,6 +51,8 @@ public:
     QLabel* spanishSecondsLabel = nullptr;
     QLabel* englishSecondsLabel = nullptr;
     std::array<QSpinBox*, 3> timingBoxes{}; // times per sentence, Spanish seconds, English seconds
+    QLabel* speechSpeedLabel = nullptr;
+    QSpinBox* speechSpeedBox = nullptr;
     QCheckBox* saveSettingsBox = nullptr;
     QCheckBox* saveReadingPositionBox = nullptr;
     QCheckBox* autoHideBox = nullptr;
@@ -65,6 +71,7 @@ private:
     void buildLessonChoice(TabOrder& tabOrder);
     void buildPlayChoices(TabOrder& tabOrder);
     void buildTimingRows(TabOrder& tabOrder);
+    QSpinBox* buildTimingRow(const design::TimingRow& timing, TabOrder& tabOrder);
     void buildSwitches(TabOrder& tabOrder);
     void enterOptionGroupsAtTheirChoice();
 

@@ -138,6 +138,21 @@ inline constexpr std::array<TimingRow, 3> kTimingRows = {{
      &SharedState::englishSeconds},
 }};
 
+// Below every other control, as the dialog's last row: how fast the bird speaks. Its box is wider than the
+// others', for three digits. The dialog grows by the row and a gap like the others' above it, and keeps its margin.
+inline constexpr TimingRow kSpeechSpeedRow = {&SettingsDialog::speechSpeedLabel,
+                                              "Speech speed",
+                                              17,
+                                              "words a minute",
+                                              {240, 5820, 3000, 195},
+                                              14,
+                                              {1320, 5790, 660, 270},
+                                              15,
+                                              80,
+                                              300,
+                                              &SharedState::speechRate};
+inline constexpr int kSpeechSpeedStep = 10;
+
 // A check box that writes its field of the record, 0 or 1, the moment it is clicked.
 struct Switch {
     QCheckBox* SettingsDialog::*control;

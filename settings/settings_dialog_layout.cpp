@@ -77,20 +77,24 @@ void SettingsDialog::buildPlayChoices(TabOrder& tabOrder) {
 }
 
 void SettingsDialog::buildTimingRows(TabOrder& tabOrder) {
-    for (std::size_t row = 0; row < design::kTimingRows.size(); ++row) {
-        const design::TimingRow& timing = design::kTimingRows[row];
-        const QString caption = QString::fromLatin1(timing.lead) + QString(timing.blanks, QLatin1Char(' ')) +
-                                QString::fromLatin1(timing.tail);
-        QLabel* label = place(new QLabel(caption, this), timing.labelPlace);
-        label->setTextFormat(Qt::PlainText);
-        this->*timing.label = label;
-        tabOrder.emplace_back(timing.labelTabIndex, label);
+    for (std::size_t row = 0; row < design::kTimingRows.size(); ++row)
+        timingBoxes[row] = buildTimingRow(design::kTimingRows[row], tabOrder);
+    speechSpeedBox = buildTimingRow(design::kSpeechSpeedRow, tabOrder);
+    speechSpeedBox->setSingleStep(design::kSpeechSpeedStep);
+}
 
-        QSpinBox* box = place(new QSpinBox(this), timing.boxPlace);
-        box->setRange(timing.minimum, timing.maximum);
-        timingBoxes[row] = box;
-        tabOrder.emplace_back(timing.boxTabIndex, box);
-    }
+QSpinBox* SettingsDialog::buildTimingRow(const design::TimingRow& timing, TabOrder& tabOrder) {
+    const QString caption =
+        QString::fromLatin1(timing.lead) + QString(timing.blanks, QLatin1Char(' ')) + QString::fromLatin1(timing.tail);
+    QLabel* label = place(new QLabel(caption, this), timing.labelPlace);
+    label->setTextFormat(Qt::PlainText);
+    this->*timing.label = label;
+    tabOrder.emplace_back(timing.labelTabIndex, label);
+
+    QSpinBox* box = place(new QSpinBox(this), timing.boxPlace);
+    box->setRange(timing.minimum, timing.maximum);
+    tabOrder.emplace_back(timing.boxTabIndex, box);
+    return box;
 }
 
 void SettingsDialog::buildSwitches(TabOrder& tabOrder) {

@@ -27,6 +27,7 @@ struct FakeVoice final : Voice {
     }
     void cancel() override { calls << "cancel"; }
     void setVoiceName(const QString& name) override { calls << "voice " + name; }
+    void setSpeechRate(int) override {}
 };
 
 // Plays by the clock, as a sound device would, until it stalls.
@@ -55,6 +56,7 @@ struct FakeStage final : Stage {
         calls << "word " + (length > 0 ? line.mid(start, length) : "-");
     }
     void closeBalloon() override { calls << "balloon shut"; }
+    void setBalloonSpeaker(Speaker) override {}
 };
 
 // Muted: the real sound output, with no device to be had.

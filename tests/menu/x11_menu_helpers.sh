@@ -47,10 +47,10 @@ open_menu() {
 }
 
 # click_menu_item FRACTION: clicks the item at that fraction (in percent) of the menu's height. The items
-# are Settings, Read aloud, About, a separator, Website, E-mail, a separator and Exit.
+# are Settings, Read aloud, Repeat sentence, About, a separator, Website, E-mail, a separator and Exit.
 click_menu_item() {
     xdotool mousemove $((menu_left + menu_width / 2)) $((menu_top + menu_height * $1 / 100))
     xdotool click 1
 }
-about_item=40
-exit_item=91
+about_item=48
+exit_item=92

@@ -32,7 +32,7 @@ QString shownChoices(const SettingsDialog& d) {
 
 // One step on the dialog: "autoHide", "schedule", "logOn", "saving", "lesson3", "mode1" (play mode) or "order1"
 // (language order) clicks that control; "box0+", "box0-" and "lesson3!" press Up, Down and Escape on a control;
-// "box0=12" selects the text of a timing box and types 12.
+// "box0=12" selects the text of a timing box and types 12; "speed" is the speech speed's box.
 void act(SettingsDialog& d, const QString& step) {
     const QRegularExpressionMatch parts = QRegularExpression(R"(^([a-zA-Z]+)(\d*)([+!-]|=\d+)?$)").match(step);
     const int i = parts.captured(2).toInt();
@@ -45,6 +45,8 @@ void act(SettingsDialog& d, const QString& step) {
                                  {"lesson", at(d.lessonChoices)},       {"mode", at(d.playModeChoices)},
                                  {"order", at(d.languageOrderChoices)}, {"box", at(d.timingBoxes)}}
             .value(parts.captured(1));
+    if (parts.captured(1) == "speed")
+        control = d.speechSpeedBox;
     QVERIFY2(control, qPrintable(step));
     const QString how = parts.captured(3);
     if (how.startsWith('=')) {
@@ -115,6 +117,9 @@ private slots:
         // A typed number counts once the range can take it; until then the box keeps its last one.
         addRow("timings typed", {"", "", "box0=12 box1=15 box2=9", "n=12 etime=15 ctime=9", "remove@0 saved"});
         addRow("timings typed outside the range", {"", "", "box0=0 box1=3 box2=16", "", "remove@0 saved"});
+        // The speech speed steps by ten between its limits, and takes any number typed between them.
+        addRow("speech speed", {"sspeed=290", "", "speed+ speed+", "sspeed=300", "remove@0 saved"});
+        addRow("speech speed typed", {"sspeed=80", "", "speed- speed=95", "sspeed=95", "remove@0 saved"});
 
         // The record always takes the choices; the store and the entry only while saving is on at closing.
         const QString choices = QStringLiteral("lesson3 mode1 order1 box0+ box1+ box2- autoHide logOn");
@@ -193,7 +198,7 @@ private slots:
         DialogWorld w;
         w.world.windows.screenWidthPixels = 400;
         w.world.windows.screenHeightPixels = 300;
-        QCOMPARE(w.world.windows.geometry(&w.open()), QRect(-67, -50, 385, 389));
+        QCOMPARE(w.world.windows.geometry(&w.open()), QRect(-67, -50, 385, 412));
     }
 
     // Each timing row reads "<lead> [number] <tail>" in full, the spin box in the blanks between.
@@ -201,16 +206,18 @@ private slots:
         DialogWorld w;
         SettingsDialog& d = w.open();
         const QStringList captions = {"Per sentence play              time.", "Spanish Display               second.",
-                                      "English Display               second."};
-        const std::array labels = {d.repeatsLabel, d.spanishSecondsLabel, d.englishSecondsLabel};
-        for (int row = 0; row < 3; ++row) {
+                                      "English Display               second.",
+                                      "Speech speed                 words a minute"};
+        const std::array labels = {d.repeatsLabel, d.spanishSecondsLabel, d.englishSecondsLabel, d.speechSpeedLabel};
+        const std::array boxes = {d.timingBoxes[0], d.timingBoxes[1], d.timingBoxes[2], d.speechSpeedBox};
+        for (int row = 0; row < 4; ++row) {
             const QString caption = labels[row]->text();
             QCOMPARE(caption, captions[row]);
             const QFontMetrics metrics(labels[row]->font());
             const auto end = [&](const QString& text) {
                 return labels[row]->x() + metrics.horizontalAdvance(text);
             };
-            const QRect box = d.timingBoxes[row]->geometry();
+            const QRect box = boxes[row]->geometry();
             QVERIFY2(end(caption.section("  ", 0, 0)) < box.left(), qPrintable(caption));
             QVERIFY2(box.right() < end(caption.left(caption.lastIndexOf(' ') + 1)), qPrintable(caption));
             QVERIFY2(end(caption) <= labels[row]->geometry().right() + 1, qPrintable(caption));
@@ -227,7 +234,7 @@ private slots:
         const QSet<QWidget*> expected = {d.timingBoxes[0],    d.timingBoxes[1],         d.timingBoxes[2],
                                          d.lessonChoices[12], d.playModeChoices[1],     d.languageOrderChoices[1],
                                          d.autoHideBox,       d.saveReadingPositionBox, d.startAtLogOnBox,
-                                         d.saveSettingsBox};
+                                         d.saveSettingsBox,   d.speechSpeedBox};
         QSet<QWidget*> visited;
         d.timingBoxes[0]->setFocus(Qt::TabFocusReason);
         for (qsizetype i = 0; i < expected.size(); ++i) {

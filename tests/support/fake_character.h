@@ -37,6 +37,10 @@ public:
         mLanguageId = languageId;
     }
     int LanguageID() const override { return mLanguageId; }
+    void SpeakAs(const QString& text, Speaker) override { Speak(text); }
+    void setSpeechRate(int) override {}
+    void Interrupt() override {}
+    void HideWhenDone() override {}
 
 private:
     int mLanguageId = 0;

@@ -1,0 +1,172 @@
+#include "agent/agent_control.h"
+#include "caption/caption_label.h"
+#include "menu/strip_menu.h"
+#include "tests/settings/dialog_world.h"
+
+#include <QTest>
+#include <QTimer>
+
+using namespace parlavo;
+using namespace parlavo::test;
+
+namespace {
+
+// What the real bird asks of its parts, each line cut to its first word: "voice es+f3", "rate 150", "render ¡Hola!";
+// "stop" (the sound); "appear", "balloon woman ¡Hola!", "balloon shut", "wave", "disappear".
+QStringList calls;
+qint64 now = 0;
+qint64 soundStartedMs = 0;
+QList<std::pair<quint64, QString>> rendering; // by the voice, oldest first
+
+struct ManualClock final : Clock {
+    qint64 nowMs() const override { return now; }
+};
+
+struct LoggingVoice final : Voice {
+    LoggingVoice() { voice = this; }
+    static inline LoggingVoice* voice = nullptr;
+    void render(quint64 ticket, const QString& line) override {
+        rendering.append({ticket, line});
+        calls << "render " + line.section(' ', 0, 0);
+    }
+    void cancel() override {}
+    void setVoiceName(const QString& name) override { calls << "voice " + name; }
+    void setSpeechRate(int wordsPerMinute) override { calls << QString("rate %1").arg(wordsPerMinute); }
+};
+
+struct ClockOutput final : SpeechOutput {
+    void start(const Utterance&) override { soundStartedMs = now; }
+    void stop() override { calls << "stop"; }
+    qint64 playedMs() const override { return now - soundStartedMs; }
+};
+
+struct LoggingStage final : Stage {
+    Speaker speaker = Speaker::Bird;
+    void appear() override { calls << "appear"; }
+    void disappear() override { calls << "disappear"; }
+    void wave() override { calls << "wave"; }
+    void setBeakOpening(qreal) override {}
+    void showBalloon(const QString& line) override {
+        calls
+            << QString("balloon %1 %2").arg(QStringList{"bird", "woman", "man"}[int(speaker)], line.section(' ', 0, 0));
+    }
+    void highlightWord(qsizetype, qsizetype) override {}
+    void closeBalloon() override { calls << "balloon shut"; }
+    void setBalloonSpeaker(Speaker who) override { speaker = who; }
+};
+
+// The real program's strip, menu and bird, on fake parts; lesson 1 in sequence, Spanish first, one cycle a sentence.
+struct BirdWorld {
+    SharedState state;
+    FakeSettingsStore store;
+    FakeWindowSystem windows;
+    FakeMessageBox messageBox;
+    FakeRandomSource random;
+    AgentCharacters characters{[] {
+        return CharacterParts{std::make_unique<ManualClock>(), std::make_unique<LoggingVoice>(),
+                              std::make_unique<ClockOutput>(), std::make_unique<LoggingStage>()};
+    }};
+    CaptionStrip strip{state, {store, windows, characters, messageBox, random}};
+    FakeShell shell;
+    RecordingAutostart autostart{store};
+    StripMenu menu{strip, shell, store, autostart};
+
+    explicit BirdWorld(const QString& stored) {
+        calls.clear();
+        rendering.clear();
+        now = 0;
+        for (const QString& entry : QStringList{"xxx=1", "rd=1", "guage=1", "guagen=10101", "ce=1", "n=1", "etime=5",
+                                                "ctime=3", "voice=1", stored})
+            store.values.insert(entry.section('=', 0, 0), entry.section('=', 1));
+        strip.start();
+    }
+    Performance& bird() { return static_cast<BirdCharacter*>(strip.character)->performance(); }
+};
+
+// Everything the cycle and the reading position are made of.
+QStringList cycleState(const CaptionStrip& strip) {
+    const SharedState& s = strip.state();
+    QStringList state{strip.spanishText, strip.englishText, strip.spanishLine->text(), strip.englishLine->text()};
+    for (const int field :
+         QList<int>{s.cycleTick, s.cyclesShown, s.cyclePhase, s.readingPosition, strip.randomId, strip.englishTop()})
+        state << QString::number(field);
+    for (const QTimer* timer : {&strip.playbackTimer, &strip.spanishEntryTimer, &strip.englishRiseTimer})
+        state << QString("%1/%2").arg(timer->isActive()).arg(timer->interval());
+    return state;
+}
+
+} // namespace
+
+class TestRepeatSentence : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandFollowsReadAloud() {
+        BirdWorld world("sspeed=150");
+        const QList<QAction*> commands = world.menu.menu.actions();
+        QCOMPARE(commands.value(commands.indexOf(world.menu.readAloudCommand) + 1)->text(), "&Repeat sentence");
+    }
+
+    // Steps, after the stored "sspeed": "tick N" (playback ticks), "repeat" (the menu command; the cycle must stand
+    // still through it), "answer" (the voice renders its oldest line as the silent voice does, a word every 428 ms),
+    // "at MS" (the clock moves and the bird catches up), "hide" (the read-aloud command), "mute" (reading aloud off).
+    void birdSaysTheLineAgain_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("the lesson's lines in their speakers' voices, at the stored rate")
+            << "sspeed=; tick 1; answer; at 1500; at 3000; tick 90; answer"
+            << "appear; rate 150; voice es+f3; render ¡Hola!; balloon woman ¡Hola!; wave; balloon shut; "
+               "voice es+m3; render ¡Buenos; balloon man ¡Buenos";
+        QTest::newRow("a rate out of range is clamped on loading") << "sspeed=400"
+                                                                   << "appear; rate 300";
+        QTest::newRow("mid-line: cut off and said again at once")
+            << "sspeed=80; tick 30; answer; at 500; repeat; answer"
+            << "appear; rate 80; voice es+f3; render ¡Hola!; balloon woman ¡Hola!; stop; balloon shut; "
+               "render ¡Hola!; balloon woman ¡Hola!";
+        QTest::newRow("in the English phase: the Spanish line, the gesture cut short")
+            << "sspeed=150; tick 1; answer; at 1500; tick 60; repeat; answer"
+            << "appear; rate 150; voice es+f3; render ¡Hola!; balloon woman ¡Hola!; wave; balloon shut; "
+               "render ¡Hola!; balloon woman ¡Hola!";
+        QTest::newRow("hidden: out for that line only, not for the lesson's, and gone after its balloon")
+            << "sspeed=150; hide; repeat; tick 1; answer; at 1500; tick 1; at 2600; tick 90"
+            << "appear; rate 150; balloon shut; disappear; appear; voice es+f3; render ¡Hola!; "
+               "balloon woman ¡Hola!; balloon shut; balloon shut; disappear";
+        QTest::newRow("reading aloud off: said all the same, and the bird stays")
+            << "sspeed=150; mute; repeat; answer; at 1500; at 2600; tick 1"
+            << "appear; rate 150; voice es+f3; render ¡Hola!; balloon woman ¡Hola!; balloon shut; wave";
+    }
+
+    void birdSaysTheLineAgain() {
+        QFETCH(QString, steps);
+        QFETCH(QString, log);
+        BirdWorld world(steps.section("; ", 0, 0));
+        for (const QString& step : steps.section("; ", 1).split("; ", Qt::SkipEmptyParts)) {
+            const QString verb = step.section(' ', 0, 0);
+            const int count = step.section(' ', 1).toInt();
+            if (verb == "tick") {
+                for (int i = 0; i < count; ++i)
+                    world.strip.onPlaybackTick();
+            } else if (verb == "repeat") {
+                const QStringList before = cycleState(world.strip);
+                world.menu.repeatCommand->trigger();
+                QCOMPARE(cycleState(world.strip), before);
+            } else if (verb == "answer") {
+                const auto [ticket, line] = rendering.takeFirst();
+                emit LoggingVoice::voice->rendered(ticket, silentUtterance(line));
+            } else if (verb == "at") {
+                now = count;
+                world.bird().advance();
+            } else if (verb == "hide") {
+                world.strip.setBirdShown(false);
+            } else if (verb == "mute") {
+                world.state.readAloud = 0;
+            } else {
+                QFAIL(qPrintable(step));
+            }
+        }
+        QCOMPARE(calls.join("; "), log);
+    }
+};
+
+QTEST_MAIN(TestRepeatSentence)
+#include "test_repeat_sentence.moc"
