@@ -10,7 +10,6 @@
 #include "settings/autostart.h"
 
 #include <QApplication>
-#include <QSessionManager>
 
 #include <cstdio>
 #include <cstdlib>
@@ -89,8 +88,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &SingleInstance::activationRequested, &strip, &CaptionStrip::activateFromAnotherCopy);
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &strip, [&strip] { shutDown(strip); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &strip,
-                     [&strip](QSessionManager&) { shutDown(strip); });
+    followSession(app, strip);
     QtShell shell;
     StripMenu stripMenu(strip, shell, store, systemAutostart());
 

@@ -8,9 +8,11 @@
 #include "core/units.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QToolTip>
 
 namespace parlavo {
 
@@ -69,6 +71,9 @@ QPixmap loadMenuPicture() {
 CaptionStrip::CaptionStrip(SharedState& state, CaptionStripServices services, QWidget* parent)
     : QWidget(parent), mState(state), mServices(services) {
     makeBorderlessWindow(this, true);
+    // The strip never becomes the active window, and the toolkit shows tooltips only for active
+    // windows unless told otherwise; the cut-off sentences are read whole from them.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setWindowTitle(QStringLiteral("Parlavo"));
     buildControls();
     const PixelRect rect = currentRect();
@@ -117,6 +122,8 @@ void CaptionStrip::buildControls() {
 }
 
 bool CaptionStrip::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip && watched == spanishLine)
+        return showLineToolTip(static_cast<QHelpEvent*>(event));
     if (watched == menuPicture) {
         if (event->type() == QEvent::MouseMove && menuPictureEnabled())
             emit menuPictureHovered();
@@ -135,6 +142,18 @@ bool CaptionStrip::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
+}
+
+// The Spanish line lies over the English one; while it is blank the English line is the one showing,
+// and hovering over it must show the English sentence.
+bool CaptionStrip::showLineToolTip(QHelpEvent* event) {
+    const bool englishShowing = spanishLine->text().trimmed().isEmpty();
+    QWidget* line = englishShowing ? static_cast<QWidget*>(englishLine) : spanishLine;
+    if (line->toolTip().isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), line->toolTip(), line);
+    return true;
 }
 
 void CaptionStrip::paintEvent(QPaintEvent*) {

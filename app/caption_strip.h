@@ -1,6 +1,8 @@
 #pragma once
 
 #include "agent/character.h"
+#include "app/held_timers_message_box.h"
+#include "app/position_keeper.h"
 #include "caption/caption_effects.h"
 #include "caption/drag.h"
 #include "core/desktop_services.h"
@@ -14,7 +16,9 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
+class QHelpEvent;
 class QLabel;
 
 namespace parlavo {
@@ -43,6 +47,8 @@ public:
     static constexpr int kOpenHeightTwips = 340;
     static constexpr int kCollapsedHeightTwips = 20;
     static constexpr int kEnglishRestTop = 400;
+    // Pointer ticks between two questions to the window manager about a full-screen window.
+    static constexpr int kStepAsideCheckTicks = 8;
 
     CaptionStrip(SharedState& state, CaptionStripServices services, QWidget* parent = nullptr);
     ~CaptionStrip() override;
@@ -71,6 +77,18 @@ public:
     void followDrag();
     void endDrag();
 
+    // A side window (the settings dialog, About) has gone: the menu picture works again, and playback
+    // goes on unless the intro still runs, whose own last step starts it.
+    void resumeAfterSideWindow();
+    // Starts the playback timer, or, while the strip is away for a full-screen window, lets it start
+    // when the strip comes back.
+    void startPlayback();
+
+    // Shows or hides the bird for good (the menu's read-aloud command); while the strip steps aside the
+    // bird stays hidden and follows this when the strip comes back.
+    void setBirdShown(bool shown);
+    bool steppedAside() const { return mSteppedAside; }
+
     // The splash picture was clicked: skip the rest of the splash's wait.
     void splashClicked();
     // Another copy asked to be shown: bring the strip to the front.
@@ -93,6 +111,7 @@ public:
     void setMenuPictureEnabled(bool enabled);
     SplashWindow* splash() const { return mSplash.get(); }
     SharedState& state() const { return mState; }
+    PositionKeeper& positionKeeper() { return mPositionKeeper; }
     WindowSystem& windows() const { return mServices.windows; }
     // The colour the strip along the lower edge is drawn in, or an invalid colour when it is erased.
     QColor stripColour() const;
@@ -133,8 +152,11 @@ protected:
 
 private:
     void buildControls();
+    bool showLineToolTip(QHelpEvent* event);
     void loadCharacter();
     void autoHideStep(int countdown);
+    void stepAsideForFullScreen();
+    void showBird(bool shown);
     void applyIntroStep(int countdown);
     void showCaptionWindow();
     void closeSplash();
@@ -145,10 +167,19 @@ private:
 
     SharedState& mState;
     CaptionStripServices mServices;
+    HeldTimersMessageBox mMessageBox{
+        mServices.messageBox,
+        {&pointerTimer, &colourStripTimer, &englishRiseTimer, &spanishEntryTimer, &playbackTimer}};
+    PositionKeeper mPositionKeeper{mServices.store, mState};
     std::unique_ptr<SplashWindow> mSplash;
     NullCharacter mNoCharacter;
     ColourStrip* mColourStrip = nullptr;
     int mEnglishTop = kEnglishRestTop;
+    bool mBirdShown = true;
+    bool mSteppedAside = false;
+    int mTicksToStepAsideCheck = 0;
+    // The animations and the playback that stepping aside held, to be let go on coming back.
+    std::vector<QTimer*> mHeldForFullScreen;
 };
 
 // Reads the Spanish line aloud when `readAloud` is 1 and waves either way. The character is a nicety:

@@ -31,7 +31,7 @@ void CaptionStrip::applyIntroStep(int countdown) {
     case IntroStep::Action::StartPlayback:
         spanishLine->setText(kBlankCaption);
         if (menuPictureEnabled()) {
-            playbackTimer.start();
+            startPlayback();
             spanishLine->setText(kBlankCaption);
         }
         break;

@@ -6,6 +6,7 @@
 #include "lessons/playback_cycle.h"
 #include "lessons/sentence_selector.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace parlavo {
@@ -55,12 +56,13 @@ void readAloudAndWave(Character& character, const QString& spanish, qint16 readA
 }
 
 void CaptionStrip::chooseNextSentence() {
-    SentenceSelector selector(mState, mServices.random, mServices.messageBox);
+    SentenceSelector selector(mState, mServices.random, mMessageBox);
     try {
         if (selector.selectInto({spanishText, englishText, randomId})) {
             spanishLine->setToolTip(spanishText);
             englishLine->setToolTip(englishText);
         }
+        mPositionKeeper.positionMayHaveMoved();
     } catch (const OverflowError& error) {
         // Only a reading position far outside the lessons gets here; the current sentence stays,
         // where letting the error out of a timer's slot would end the program.
@@ -70,7 +72,30 @@ void CaptionStrip::chooseNextSentence() {
 
 void CaptionStrip::onPlaybackTick() {
     CaptionPlaybackView view(*this);
-    playbackTick(mState, view);
+    try {
+        playbackTick(mState, view);
+    } catch (const OverflowError& error) {
+        // Only counters driven far past what the dialog allows get here; the cycle starts over rather
+        // than letting the error out of a timer's slot, which would end the program.
+        std::fprintf(stderr, "parlavo: the display cycle starts over (%s)\n", error.what());
+        mState.cycleTick = 0;
+        mState.cyclesShown = 0;
+        mState.cyclePhase = 0;
+    }
+}
+
+void CaptionStrip::resumeAfterSideWindow() {
+    setMenuPictureEnabled(true);
+    if (mState.introCountdown <= 2 && !playbackTimer.isActive())
+        startPlayback();
+}
+
+void CaptionStrip::startPlayback() {
+    if (!mSteppedAside)
+        playbackTimer.start();
+    else if (std::find(mHeldForFullScreen.begin(), mHeldForFullScreen.end(), &playbackTimer) ==
+             mHeldForFullScreen.end())
+        mHeldForFullScreen.push_back(&playbackTimer);
 }
 
 } // namespace parlavo

@@ -2,6 +2,7 @@
 
 #include "caption/auto_hide.h"
 #include "caption/drag.h"
+#include "caption/step_aside.h"
 #include "core/placement.h"
 
 namespace parlavo {
@@ -11,6 +12,58 @@ void CaptionStrip::autoHideStep(int countdown) {
     const bool open = stripStaysOpen(countdown, mState.autoHide, recordedRect, pointerSample, isOpen());
     setHeightTwips(open ? openHeightTwips : kCollapsedHeightTwips);
     windows().keepOnTop(this);
+    // X11 sends no movement event once the pointer stops, so a drag that rested only on those events
+    // would leave the strip one sample behind the pointer; every sample moves it again instead.
+    followDrag();
+    stepAsideForFullScreen();
+}
+
+// A full-screen window on the strip's screen is a film, slides or a game: the strip, the bird and its
+// balloon go, the bird falls silent and the lesson holds where it is until the window leaves full
+// screen. The window manager is asked only every few ticks, and only once the strip is up.
+void CaptionStrip::stepAsideForFullScreen() {
+    if ((!isVisible() && !mSteppedAside) || --mTicksToStepAsideCheck > 0)
+        return;
+    mTicksToStepAsideCheck = kStepAsideCheckTicks;
+    const bool aside = stepsAside(windows().activeWindow(), windows().screenOf(this));
+    if (aside == mSteppedAside)
+        return;
+    mSteppedAside = aside;
+    if (aside) {
+        for (QTimer* timer : {&playbackTimer, &spanishEntryTimer, &englishRiseTimer}) {
+            if (timer->isActive()) {
+                timer->stop();
+                mHeldForFullScreen.push_back(timer);
+            }
+        }
+        hide();
+        showBird(false);
+    } else {
+        show();
+        windows().keepOnTop(this);
+        showBird(mBirdShown);
+        for (QTimer* timer : mHeldForFullScreen)
+            timer->start();
+        mHeldForFullScreen.clear();
+    }
+}
+
+void CaptionStrip::setBirdShown(bool shown) {
+    mBirdShown = shown;
+    if (!mSteppedAside)
+        showBird(shown);
+}
+
+// Hiding the bird also cuts off the line it is saying.
+void CaptionStrip::showBird(bool shown) {
+    try {
+        if (shown)
+            character->Show();
+        else
+            character->Hide();
+    } catch (const std::exception&) {
+        // A character that cannot appear or vanish leaves the lessons running as they are.
+    }
 }
 
 void CaptionStrip::beginDrag() {

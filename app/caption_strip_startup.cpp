@@ -24,6 +24,7 @@ void CaptionStrip::start() {
     loadCharacter();
 
     setLeftTwips(loadSettings(mServices.store, mState, windows().screenWidthTwips()));
+    mPositionKeeper.markStored();
     setTopTwips(0);
     hide();
 
@@ -84,8 +85,10 @@ void CaptionStrip::splashClicked() {
     mState.introCountdown = 50;
 }
 
+// The intro shows the strip on every tick of its scroll; a strip that stepped aside for a full-screen
+// window stays away until that window goes.
 void CaptionStrip::showCaptionWindow() {
-    if (isVisible())
+    if (isVisible() || mSteppedAside)
         return;
     show();
     windows().keepOnTop(this);
@@ -98,7 +101,10 @@ void CaptionStrip::closeSplash() {
 }
 
 bool CaptionStrip::saveAtExit() {
-    return saveExitSettings(mServices.store, mState, leftTwips());
+    if (!saveExitSettings(mServices.store, mState, leftTwips()))
+        return false;
+    mPositionKeeper.markStored();
+    return true;
 }
 
 } // namespace parlavo

@@ -1,6 +1,7 @@
 #include "core/qt_window_system.h"
 
 #include "core/units.h"
+#include "core/x11_active_window.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -82,6 +83,18 @@ bool QtWindowSystem::windowRect(QWidget* window, PixelRect& rect) {
     const QRect g = window->geometry();
     rect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
     return true;
+}
+
+std::optional<ActiveWindow> QtWindowSystem::activeWindow() {
+    return readX11ActiveWindow();
+}
+
+PixelRect QtWindowSystem::screenOf(QWidget* window) {
+    const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return WindowSystem::screenOf(window);
+    const QRect g = screen->geometry();
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
 }
 
 void makeBorderlessWindow(QWidget* window, bool topmost) {

@@ -19,6 +19,8 @@ public:
     bool placeOnTop(QWidget* window, int x, int y, int width, int height) override;
     void keepOnTop(QWidget* window) override;
     bool windowRect(QWidget* window, PixelRect& rect) override;
+    std::optional<ActiveWindow> activeWindow() override;
+    PixelRect screenOf(QWidget* window) override;
 
 private:
     static constexpr qint64 kRaiseIntervalMs = 500;

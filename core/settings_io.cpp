@@ -136,8 +136,19 @@ bool saveDialogSettings(SettingsStore& store, const SharedState& state) {
 bool saveExitSettings(SettingsStore& store, const SharedState& state, double leftTwips) {
     store.writeSetting(QStringLiteral("voice"), decimal(state.readAloud));
     store.writeSetting(QStringLiteral("left"), decimal(leftTwips));
-    if (state.saveReadingPosition == 1 && state.inSequence == 1)
+    if (keepsReadingPosition(state))
         store.writeSetting(QStringLiteral("guagen"), decimal(state.readingPosition));
+    return store.sync();
+}
+
+bool keepsReadingPosition(const SharedState& state) {
+    return state.saveReadingPosition == 1 && state.inSequence == 1;
+}
+
+bool saveReadingPosition(SettingsStore& store, const SharedState& state) {
+    if (!keepsReadingPosition(state))
+        return true;
+    store.writeSetting(QStringLiteral("guagen"), decimal(state.readingPosition));
     return store.sync();
 }
 

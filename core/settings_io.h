@@ -16,8 +16,15 @@ double loadSettings(SettingsStore& store, SharedState& state, int screenWidthTwi
 // Returns false when the store could not be written.
 bool saveDialogSettings(SettingsStore& store, const SharedState& state);
 
-// The save of the exit command: "voice", "left" and, in sequence play with `psave` on, "guagen".
+// Whether the reading position is kept across runs: in sequence play with position saving on.
+bool keepsReadingPosition(const SharedState& state);
+
+// The save of the exit command: "voice", "left" and, while the position is kept, "guagen".
 bool saveExitSettings(SettingsStore& store, const SharedState& state, double leftTwips);
+
+// Writes "guagen" alone, and only while the position is kept; the save that keeps it current while
+// the program runs. Returns false when the store could not be written.
+bool saveReadingPosition(SettingsStore& store, const SharedState& state);
 
 // The left edge the first run stores: half the screen less 2000 twips.
 double defaultLeftTwips(int screenWidthTwips);

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <optional>
+
 class QWidget;
 
 namespace parlavo {
@@ -26,6 +28,14 @@ inline bool rectContains(const PixelRect& rect, const PixelPoint& point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
 }
 
+// The window that has the keyboard, as the window manager announces it.
+struct ActiveWindow {
+    bool exists = false;     // false when no window is active
+    bool ours = false;       // one of this program's own windows
+    bool fullScreen = false; // the window manager has put it in full screen
+    PixelRect rect;          // where it stands; read only for a full-screen window
+};
+
 // Every call that touches real windows, the pointer or the screen goes through here, so tests can
 // stand in a fake that they move by hand. Positions and sizes of windows are in pixels.
 class WindowSystem {
@@ -49,6 +59,14 @@ public:
     virtual void keepOnTop(QWidget* window) = 0;
     // The window's screen rectangle; false (and the rectangle untouched) when it cannot be read.
     virtual bool windowRect(QWidget* window, PixelRect& rect) = 0;
+
+    // The active window, or nothing when the window manager does not say which one is active.
+    virtual std::optional<ActiveWindow> activeWindow() { return std::nullopt; }
+    // The screen that holds the window; the primary screen unless told otherwise.
+    virtual PixelRect screenOf(QWidget*) {
+        return {0, 0, static_cast<qint32>(screenWidthTwips() / twipsPerPixelX()),
+                static_cast<qint32>(screenHeightTwips() / twipsPerPixelY())};
+    }
 };
 
 } // namespace parlavo

@@ -15,6 +15,7 @@ namespace {
 struct DialogueLine {
     QString spanish;
     QString english;
+    int speaker;
 };
 
 struct Catalogue {
@@ -32,11 +33,16 @@ QList<DialogueLine> readDialogue(const QJsonArray& lines) {
     if (lines.isEmpty() || lines.size() > kLinesPerLesson)
         refuse(QStringLiteral("a dialogue must have 1 to %1 lines").arg(kLinesPerLesson));
     QList<DialogueLine> dialogue;
-    for (const QJsonValue& line : lines) {
-        const QJsonObject texts = line.toObject();
-        if (!texts.value(QLatin1String("es")).isString() || !texts.value(QLatin1String("en")).isString())
+    for (const QJsonValue& value : lines) {
+        const QJsonObject line = value.toObject();
+        if (!line.value(QLatin1String("es")).isString() || !line.value(QLatin1String("en")).isString())
             refuse(QStringLiteral("every line needs an \"es\" and an \"en\" text"));
-        dialogue.append({texts.value(QLatin1String("es")).toString(), texts.value(QLatin1String("en")).toString()});
+        // toInt() gives the default for anything but a whole number, so a missing or mistyped speaker is caught too.
+        const int speaker = line.value(QLatin1String("speaker")).toInt(kNoSpeaker);
+        if (speaker != kFirstSpeaker && speaker != kSecondSpeaker)
+            refuse(QStringLiteral("every line needs a \"speaker\" of %1 or %2").arg(kFirstSpeaker).arg(kSecondSpeaker));
+        dialogue.append(
+            {line.value(QLatin1String("es")).toString(), line.value(QLatin1String("en")).toString(), speaker});
     }
     return dialogue;
 }
@@ -69,28 +75,42 @@ const Catalogue& catalogue() {
     return loaded;
 }
 
-} // namespace
+struct Sentence {
+    const DialogueLine* line; // null for the note
+    bool english;
+};
 
-SentenceNotFound::SentenceNotFound(int id)
-    : std::runtime_error("no sentence has the id " + std::to_string(id)), mId(id) {}
-
-QString sentenceText(int id) {
-    const Catalogue& texts = catalogue();
+Sentence findSentence(int id) {
     if (id == kFirstSentenceId)
-        return texts.note;
+        return {nullptr, false};
     if (id < kFirstSentenceId || id >= kFirstSentenceId + 2 * kEnglishOffset)
         throw SentenceNotFound(id);
     const int offset = id - kFirstSentenceId;
-    const bool english = offset >= kEnglishOffset;
     const int lesson = offset % kEnglishOffset / kIdsPerLesson;
     const int line = offset % kIdsPerLesson;
     if (lesson < 1 || lesson > kLastLesson || line < 1 || line > kLinesPerLesson)
         throw SentenceNotFound(id);
 
     const int writtenLesson = lesson > kChoosableLessons ? lesson - kChoosableLessons : lesson;
-    const QList<DialogueLine>& dialogue = texts.dialogues.at(writtenLesson - 1);
-    const DialogueLine& written = dialogue.at((line - 1) % dialogue.size());
-    return english ? written.english : written.spanish;
+    const QList<DialogueLine>& dialogue = catalogue().dialogues.at(writtenLesson - 1);
+    return {&dialogue.at((line - 1) % dialogue.size()), offset >= kEnglishOffset};
+}
+
+} // namespace
+
+SentenceNotFound::SentenceNotFound(int id)
+    : std::runtime_error("no sentence has the id " + std::to_string(id)), mId(id) {}
+
+QString sentenceText(int id) {
+    const Sentence sentence = findSentence(id);
+    if (!sentence.line)
+        return catalogue().note;
+    return sentence.english ? sentence.line->english : sentence.line->spanish;
+}
+
+int sentenceSpeaker(int id) {
+    const Sentence sentence = findSentence(id);
+    return sentence.line ? sentence.line->speaker : kNoSpeaker;
 }
 
 const QStringList& lessonNames() {

@@ -41,7 +41,7 @@ void AboutWindow::showEvent(QShowEvent* event) {
 }
 
 void AboutWindow::hideEvent(QHideEvent* event) {
-    mStrip.setMenuPictureEnabled(true);
+    mStrip.resumeAfterSideWindow();
     VersionWindow::hideEvent(event);
 }
 

@@ -75,14 +75,7 @@ void StripMenu::openSettings() {
 void StripMenu::toggleReadingAloud() {
     mReadingAloud = !mReadingAloud;
     readAloudCommand->setText(mReadingAloud ? kCaptionReading : kCaptionSilent);
-    try {
-        if (mReadingAloud)
-            mStrip.character->Show();
-        else
-            mStrip.character->Hide();
-    } catch (const std::exception&) {
-        // A character that cannot appear or vanish leaves the lessons running as they are.
-    }
+    mStrip.setBirdShown(mReadingAloud);
 }
 
 void StripMenu::showAbout() {

@@ -4,13 +4,13 @@
 #include "core/units.h"
 #include "lessons/sentence_catalogue.h"
 #include "settings/settings_dialog_design.h"
-#include "settings/spinner.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -44,13 +44,9 @@ void SettingsDialog::fillFromRecord() {
     for (const design::Switch& entry : design::kSwitches)
         (this->*entry.control)->setChecked(mState.*entry.field != 0);
 
-    // A value outside the spinner's range shows as the nearest limit, the value closing will commit.
-    for (std::size_t row = 0; row < design::kTimingRows.size(); ++row) {
-        const design::TimingRow& timing = design::kTimingRows[row];
-        Spinner* spinner = this->*timing.spinner;
-        spinner->setValue(mState.*timing.field);
-        timingBoxes[row]->setText(QString::number(spinner->value()));
-    }
+    // A value outside the box's range shows as the nearest limit, the value closing will commit.
+    for (std::size_t row = 0; row < design::kTimingRows.size(); ++row)
+        timingBoxes[row]->setValue(mState.*design::kTimingRows[row].field);
 
     playModeChoices[mState.inSequence == 0 ? 0 : 1]->setChecked(true);
     languageOrderChoices[mState.languageOrder == 1 ? 0 : 1]->setChecked(true);
@@ -72,7 +68,7 @@ void SettingsDialog::commitChoices() {
     mStrip.setMenuPictureEnabled(true);
     // While the intro still runs, its own last step starts playback.
     if (mState.introCountdown <= 2)
-        mStrip.playbackTimer.start();
+        mStrip.startPlayback();
 
     // Moving from one lesson to the whole course would resume the course at the saved position inside
     // that lesson; with the position saved, the course starts from its beginning instead.
@@ -84,8 +80,9 @@ void SettingsDialog::commitChoices() {
 
     mState.inSequence = playModeChoices[0]->isChecked() ? 0 : 1;
     mState.languageOrder = languageOrderChoices[0]->isChecked() ? 1 : 0;
-    for (const design::TimingRow& timing : design::kTimingRows)
-        mState.*timing.field = static_cast<qint16>((this->*timing.spinner)->value());
+    // A box's value is always its last acceptable number: half-typed text never reaches the record.
+    for (std::size_t row = 0; row < design::kTimingRows.size(); ++row)
+        mState.*design::kTimingRows[row].field = static_cast<qint16>(timingBoxes[row]->value());
 
     if (mState.saveSettingsOnClose != 0) {
         applyStartAtLogOn(mAutostart, mState.startAtLogOn);
@@ -100,6 +97,20 @@ void SettingsDialog::closeEvent(QCloseEvent* event) {
         commitChoices();
     }
     event->accept();
+}
+
+// While the dialog is open the menu picture is off, and with it Exit: minimised by a window manager
+// that offers it anyway, the dialog would be out of reach for good, so it comes straight back.
+void SettingsDialog::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !mClosed) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
+            raise();
+            activateWindow();
+        });
+    }
 }
 
 void SettingsDialog::keyPressEvent(QKeyEvent* event) {

@@ -14,12 +14,10 @@ class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QRadioButton;
+class QSpinBox;
 
 namespace parlavo {
-
-class Spinner;
 
 // The settings dialog: lesson, play mode, language order, timings and the four switches. It is
 // modeless, so the strip stays live while it is open, but the strip's menu picture and its playback
@@ -48,10 +46,7 @@ public:
     QLabel* repeatsLabel = nullptr;
     QLabel* spanishSecondsLabel = nullptr;
     QLabel* englishSecondsLabel = nullptr;
-    std::array<QLineEdit*, 3> timingBoxes{};
-    Spinner* repeatsSpinner = nullptr;
-    Spinner* spanishSecondsSpinner = nullptr;
-    Spinner* englishSecondsSpinner = nullptr;
+    std::array<QSpinBox*, 3> timingBoxes{}; // times per sentence, Spanish seconds, English seconds
     QCheckBox* saveSettingsBox = nullptr;
     QCheckBox* saveReadingPositionBox = nullptr;
     QCheckBox* autoHideBox = nullptr;
@@ -60,6 +55,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Controls paired with their design tab index, put in order once all exist.

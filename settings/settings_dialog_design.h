@@ -83,8 +83,8 @@ inline constexpr ChoicePair kLanguageOrder = {
     {{{{135, 225, 2790, 285}, 11}, {{135, 495, 2790, 285}, 13}}},
 };
 
-// A timing row reads "<lead> [number] <tail>": the number box and its spinner cover the run of blanks
-// in the middle of the row's label.
+// A timing row reads "<lead> [number] <tail>": the number's spin box covers the run of blanks in the
+// middle of the row's label.
 struct TimingRow {
     QLabel* SettingsDialog::*label;
     const char* lead;
@@ -94,14 +94,14 @@ struct TimingRow {
     int labelTabIndex;
     Place boxPlace;
     int boxTabIndex;
-    Spinner* SettingsDialog::*spinner;
-    Place spinnerPlace;
-    int spinnerTabIndex;
     qint16 minimum;
     qint16 maximum;
     qint16 SharedState::*field;
 };
 
+// Every spin box is 540 twips (36 pixels) wide: the least that shows "12" or "15" whole, with the text
+// cursor after it, beside the arrows of the Fusion style; and the most the English row's blanks leave
+// before its tail, with a pixel to spare.
 inline constexpr std::array<TimingRow, 3> kTimingRows = {{
     {&SettingsDialog::repeatsLabel,
      "Per sentence play",
@@ -109,11 +109,8 @@ inline constexpr std::array<TimingRow, 3> kTimingRows = {{
      "time.",
      {240, 4440, 2640, 195},
      4,
-     {1620, 4400, 315, 270},
+     {1620, 4400, 540, 270},
      6,
-     &SettingsDialog::repeatsSpinner,
-     {1920, 4400, 135, 255},
-     14,
      1,
      12,
      &SharedState::timesPerSentence},
@@ -123,11 +120,8 @@ inline constexpr std::array<TimingRow, 3> kTimingRows = {{
      "second.",
      {240, 4800, 2880, 195},
      5,
-     {1500, 4800, 315, 270},
+     {1500, 4800, 540, 270},
      7,
-     &SettingsDialog::spanishSecondsSpinner,
-     {1800, 4800, 135, 255},
-     15,
      5,
      15,
      &SharedState::spanishSeconds},
@@ -137,11 +131,8 @@ inline constexpr std::array<TimingRow, 3> kTimingRows = {{
      "second.",
      {240, 5160, 2760, 195},
      9,
-     {1500, 5160, 315, 270},
+     {1500, 5160, 540, 270},
      10,
-     &SettingsDialog::englishSecondsSpinner,
-     {1800, 5160, 135, 255},
-     16,
      3,
      15,
      &SharedState::englishSeconds},

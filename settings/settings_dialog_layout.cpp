@@ -2,14 +2,13 @@
 #include "lessons/sentence_catalogue.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_dialog_design.h"
-#include "settings/spinner.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 
 #include <algorithm>
 
@@ -87,17 +86,10 @@ void SettingsDialog::buildTimingRows(TabOrder& tabOrder) {
         this->*timing.label = label;
         tabOrder.emplace_back(timing.labelTabIndex, label);
 
-        QLineEdit* box = place(new QLineEdit(this), timing.boxPlace);
-        box->setReadOnly(true);
-        box->setTextMargins(0, 0, 0, 0);
+        QSpinBox* box = place(new QSpinBox(this), timing.boxPlace);
+        box->setRange(timing.minimum, timing.maximum);
         timingBoxes[row] = box;
         tabOrder.emplace_back(timing.boxTabIndex, box);
-
-        Spinner* spinner = place(new Spinner(this), timing.spinnerPlace);
-        spinner->setRange(timing.minimum, timing.maximum);
-        connect(spinner, &Spinner::valueChanged, box, [box](int value) { box->setText(QString::number(value)); });
-        this->*timing.spinner = spinner;
-        tabOrder.emplace_back(timing.spinnerTabIndex, spinner);
     }
 }
 

@@ -1,48 +1,58 @@
 #!/usr/bin/env bash
-# Start-up time to the splash, and CPU and peak memory of the running program over a minute after
-# the intro, beside the reference window measured in the same run.
+# Start-up time to the splash, then CPU, wake-ups and peak memory over a stretch of playback after the
+# intro, for the whole program, the strip without its bird (bench_strip_only) and the reference window
+# (an empty Qt window that reads the pointer every 60 ms), one after the other in the same run.
 #   bench/app/running_cost.sh BUILD_DIR [SECONDS] [SETTINGS...]
 # SETTINGS are extra key=value lines for the [Spanish] section (for example visi=1).
-# PARLAVO_BENCH_PROGRAM=strip measures the strip without its speaking bird (bench_strip_only).
 set -euo pipefail
 build=$(cd "${1:-build/ci}" && pwd)
 seconds=${2:-60}
 shift $(($# > 2 ? 2 : $#))
 root=$(cd "$(dirname "$0")/../.." && pwd)
 extra=$(printf '%s\n' "$@")
-program=$build/parlavo
-[ "${PARLAVO_BENCH_PROGRAM:-}" != strip ] || program=$build/bench/app/bench_strip_only
-"$root/scripts/with-x11" bash -s "$build" "$seconds" "$extra" "$program" <<'SCRIPT'
+"$root/scripts/with-x11" bash -s "$build" "$seconds" "$extra" <<'SCRIPT'
 set -euo pipefail
-build=$1 seconds=$2 extra=$3 program=$4
+build=$1 seconds=$2 extra=$3
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 peak_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
+# Context switches of all the process's threads: how often it woke the processor.
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n + 0}'; }
 
-# measure PID LABEL: CPU seconds per minute and peak RSS over the measuring window.
+# measure PID LABEL: CPU, wake-ups per second and peak RSS over the measuring window.
 measure() {
-    local before after
+    local before after woken
     before=$(cpu_ticks "$1")
+    woken=$(switches "$1")
     sleep "$seconds"
     after=$(cpu_ticks "$1")
-    awk -v t=$((after - before)) -v hz="$ticks_per_second" -v s="$seconds" -v kb="$(peak_kb "$1")" -v l="$2" \
-        'BEGIN {printf "%-28s CPU %.3f s per minute (%.2f %% of a core), peak RSS %.1f MB\n", l, t / hz * 60 / s, t / hz / s * 100, kb / 1024}'
+    woken=$(($(switches "$1") - woken))
+    awk -v t=$((after - before)) -v hz="$ticks_per_second" -v s="$seconds" -v kb="$(peak_kb "$1")" -v l="$2" -v w="$woken" \
+        'BEGIN {printf "%-18s CPU %.3f s per minute (%.2f %% of a core), %.0f wake-ups/s, peak RSS %.1f MB\n", l, t / hz * 60 / s, t / hz / s * 100, w / s, kb / 1024}'
 }
 
-printf '[Spanish]\nxxx=1\n%s\n' "$extra" >"$XDG_CONFIG_HOME/Orna.conf"
-xdotool mousemove 100 600
-start=$(date +%s%N)
-"$program" 2>/dev/null &
-pid=$!
-until xdotool search --onlyvisible --name '^Version$' >/dev/null 2>&1; do sleep 0.005; done
-echo "process start to splash mapped: $((($(date +%s%N) - start) / 1000000)) ms"
-sleep 5 # past the intro
-measure "$pid" "$(basename "$program")"
-kill -TERM "$pid"; wait "$pid" || true
+# run PROGRAM LABEL: starts it on fresh settings, past its intro, and measures it.
+run() {
+    printf '[Spanish]\nxxx=1\n%s\n' "$extra" >"$XDG_CONFIG_HOME/Orna.conf"
+    xdotool mousemove 100 600
+    local start pid
+    start=$(date +%s%N)
+    "$1" 2>/dev/null &
+    pid=$!
+    until xdotool search --onlyvisible --name '^Version$' >/dev/null 2>&1; do sleep 0.005; done
+    [ "$2" != parlavo ] || echo "process start to splash mapped: $((($(date +%s%N) - start) / 1000000)) ms"
+    sleep 5 # past the intro
+    measure "$pid" "$2"
+    kill -TERM "$pid"
+    wait "$pid" || true
+}
 
+run "$build/parlavo" parlavo
+run "$build/bench/app/bench_strip_only" "strip alone"
 "$build/bench/app/bench_reference_window" &
 ref=$!
 sleep 2
 measure "$ref" "reference window"
-kill "$ref"; wait "$ref" 2>/dev/null || true
+kill "$ref"
+wait "$ref" 2>/dev/null || true
 SCRIPT

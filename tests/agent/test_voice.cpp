@@ -23,8 +23,8 @@ const QString kLongLine = QStringLiteral(
 
 } // namespace
 
-// The voice: what it is given, how its positions and times find their way back to the line, and the real speech
-// library. Only one synthesizer may exist at a time, so each test makes and drops its own.
+// The voice with the real speech library: what it is given and how its words find their way back to the line.
+// Only one synthesizer may exist at a time, so each test makes and drops its own.
 class VoiceTest : public QObject {
     Q_OBJECT
 private slots:
@@ -41,11 +41,9 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("voice"); // empty: the one a synthesizer starts with
-        QTest::newRow("accents, inverted marks, trailing blank")
-            << "¿Cómo estás? ¡Muy bien! " << QStringList{"Cómo", "estás", "Muy", "bien"} << "";
-        QTest::newRow("twenty characters") << "Buenos días, señora." << QStringList{"Buenos", "días", "señora"} << "";
-        QTest::newRow("blanks kept as they stand")
-            << "  Hasta   mañana,\tpingüino " << QStringList{"Hasta", "mañana", "pingüino"} << "";
+        QTest::newRow("accents, inverted marks, blanks kept as they stand")
+            << "  ¿Cómo   estás?\t¡Muy bien, pingüino! " << QStringList{"Cómo", "estás", "Muy", "bien", "pingüino"}
+            << "";
         QTest::newRow("unspeakable characters dropped")
             << QString("Hola 😀\u0007 amigo") + QChar(0xD800) + " ñandú\uE000" << QStringList{"Hola", "amigo", "ñandú"}
             << "";
@@ -74,20 +72,13 @@ private slots:
             return;
         }
         QCOMPARE(utterance.sampleRate, 22050);
-        QCOMPARE(utterance.durationMs, utterance.pcm.size() / 2 * 1000 / 22050);
-        // Somewhere between a fast and a very slow speaker: 0.5 to 5 s for twenty characters.
+        // Somewhere between a fast and a very slow speaker.
         QVERIFY2(utterance.durationMs >= line.size() * 25 && utterance.durationMs <= line.size() * 250,
                  qPrintable(QString::number(utterance.durationMs)));
         for (qsizetype i = 1; i < utterance.words.size(); ++i)
             QVERIFY(utterance.words[i - 1].atMs < utterance.words[i].atMs);
         QVERIFY(utterance.words.last().atMs < utterance.durationMs);
-        QCOMPARE(utterance.beakSteps.size(), (utterance.durationMs + 39) / 40);
-    }
-
-    void stopsWhenAsked() {
-        EspeakSynthesizer synthesizer;
-        const Utterance utterance = synthesizer.render(kLongLine, [] { return true; });
-        QVERIFY(utterance.isEmpty() && utterance.pcm.isEmpty());
+        QVERIFY(synthesizer.render(line, [] { return true; }).pcm.isEmpty()); // stops when asked
     }
 
     // Lines are rendered on the voice's own thread and answered in order; cancelled ones never come.
@@ -106,49 +97,20 @@ private slots:
         QCOMPARE(spy[1][0].value<quint64>(), 4u);
     }
 
-    void blanksWhatCannotBeSpoken_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("spoken");
-        QTest::newRow("Spanish as it is") << "¿Qué tal? ¡Ñandú! 3,50 € · 20 °C"
-                                          << "¿Qué tal? ¡Ñandú! 3,50 € · 20 °C";
-        QTest::newRow("emoji, one blank each") << "Hola 😀 👍🏽!"
-                                               << "Hola     !";
-        QTest::newRow("controls and NUL") << QString("a\tb\nc") + QChar(0) + "d\u0007"
-                                          << "a b c d ";
-        QTest::newRow("broken surrogates") << QString("x") + QChar(0xDC00) + "y" + QChar(0xD800) << "x y ";
-        QTest::newRow("private use, format, noncharacter") << "a\uE000b\u200Bc\uFFFF"
-                                                           << "a b c ";
-    }
+    void preparesLinesForTheVoice() {
+        const auto spoken = [](const QString& line) {
+            return QString::fromUtf8(SpeakableText(line).utf8());
+        };
+        QCOMPARE(spoken("¿Qué tal? ¡Ñandú! 3,50 € · 20 °C 😀 👍🏽!"),
+                 "¿Qué tal? ¡Ñandú! 3,50 € · 20 °C     !");
+        QCOMPARE(spoken(QString("a\tb\nc") + QChar(0) + "d\u0007" + QChar(0xDC00) + "e\uE000f\u200Bg\uFFFFh" +
+                        QChar(0xD800)),
+                 "a b c d  e f g h "); // controls, NUL, broken surrogates, private use, format, noncharacter
 
-    void blanksWhatCannotBeSpoken() {
-        QFETCH(QString, line);
-        QFETCH(QString, spoken);
-        QCOMPARE(QString::fromUtf8(SpeakableText(line).utf8()), spoken);
-    }
-
-    // The voice counts 1-based code points; the line is UTF-16.
-    void mapsVoicePositionsBackToTheLine() {
-        using Range = std::optional<std::pair<qsizetype, qsizetype>>;
+        // The voice counts 1-based code points, at times past the end; the line is UTF-16.
         const SpeakableText text("😀 señor");
-        QCOMPARE(text.lineRange(3, 5), Range({3, 5}));  // after an emoji, counted once
-        QCOMPARE(text.lineRange(3, 10), Range({3, 5})); // running past the end
-        QCOMPARE(text.lineRange(0, 3), Range());        // before the start
-        QCOMPARE(text.lineRange(8, 1), Range());        // after the end
-    }
-
-    void findsTheWordAndBeakAtEachMoment() {
-        Utterance utterance;
-        utterance.durationMs = 1000;
-        utterance.words = {{0, 3, 100}, {4, 3, 500}};
-        utterance.beakSteps = QList<quint8>(25, 0);
-        utterance.beakSteps[12] = 255;
-        const QList<std::pair<qint64, int>> wordAtMoments{{-1, -1}, {99, -1}, {100, 0},  {499, 0},
-                                                          {500, 1}, {999, 1}, {1000, -1}};
-        for (const auto& [ms, word] : wordAtMoments)
-            QCOMPARE(utterance.wordAt(ms), word);
-        QCOMPARE(utterance.beakAt(479), 0.0);
-        QCOMPARE(utterance.beakAt(480), 1.0);
-        QCOMPARE(utterance.beakAt(1000), 0.0);
+        QCOMPARE(text.lineRange(3, 10), (std::optional<std::pair<qsizetype, qsizetype>>({3, 5})));
+        QVERIFY(!text.lineRange(0, 3) && !text.lineRange(8, 1));
     }
 
     void opensTheBeakWithTheSound() {
@@ -157,9 +119,7 @@ private slots:
         for (int i = 0; i < 22050; ++i)
             samples[i] = i < 7350 ? 0 : (i < 14700 ? (i % 2 ? 12000 : -12000) : (i % 2 ? 300 : -300));
         const QList<quint8> steps = beakStepsFromSound(pcm, 22050);
-        QCOMPARE(steps[2], 0);
-        QCOMPARE(steps[12], 255);
-        QCOMPARE(steps[22], 0); // too quiet to count as speech
+        QCOMPARE(QList<quint8>({steps[2], steps[12], steps[22]}), QList<quint8>({0, 255, 0})); // 22: too quiet
     }
 };
 

@@ -10,8 +10,8 @@ namespace {
 
 constexpr int kScreenTwips = 1920 * 15;
 
-const QStringList kAllKeys = {"ce",    "n",     "ctime",  "etime", "rd",   "savePosition", "ssave", "visi",
-                              "voice", "guage", "guagen", "red",   "mark", "xxx",          "left",  "sspeed"};
+const QStringList kAllKeys = {"ce",    "n",     "ctime",  "etime", "rd",   "psave", "ssave", "visi",
+                              "voice", "guage", "guagen", "red",   "mark", "xxx",   "left",  "sspeed"};
 
 FakeSettingsStore storeWith(const QMap<QString, QString>& values) {
     FakeSettingsStore store;
@@ -135,8 +135,8 @@ private slots:
         state.speechRate = 150;
         FakeSettingsStore store;
         QVERIFY(saveDialogSettings(store, state));
-        QCOMPARE(store.writtenKeys(), QStringList({"ce", "n", "ctime", "etime", "rd", "savePosition", "ssave", "visi",
-                                                   "guage", "red", "mark", "xxx", "sspeed"}));
+        QCOMPARE(store.writtenKeys(), QStringList({"ce", "n", "ctime", "etime", "rd", "psave", "ssave", "visi", "guage",
+                                                   "red", "mark", "xxx", "sspeed"}));
         QCOMPARE(store.values.value("guage"), QStringLiteral("4"));
         QCOMPARE(store.values.value("xxx"), QStringLiteral("1"));
         QCOMPARE(store.syncs, 1);

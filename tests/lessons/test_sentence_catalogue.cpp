@@ -11,8 +11,12 @@ using namespace parlavo;
 
 namespace {
 
+int idOf(int lesson, int line, int languageOffset) {
+    return kFirstSentenceId + languageOffset + kIdsPerLesson * lesson + line;
+}
+
 QString text(int lesson, int line, int languageOffset) {
-    return sentenceText(kFirstSentenceId + languageOffset + kIdsPerLesson * lesson + line);
+    return sentenceText(idOf(lesson, line, languageOffset));
 }
 
 // Every text of one language in lessons 1 to 17, each once.
@@ -33,6 +37,7 @@ class TestSentenceCatalogue : public QObject {
 
 private slots:
     // A dialogue of `length` different lines fills lines 1..34 by starting over; 18 and 19 replay 1 and 2.
+    // Each line keeps its speaker through all of that, and each dialogue is two people's, opened by the first.
     void everyLessonRepeatsItsDialogueOverAllLines_data() {
         QTest::addColumn<int>("lesson");
         QTest::addColumn<int>("length");
@@ -47,16 +52,20 @@ private slots:
         QFETCH(int, lesson);
         QFETCH(int, length);
         QFETCH(int, writtenAs);
+        QCOMPARE(sentenceSpeaker(idOf(lesson, 1, 0)), kFirstSpeaker);
         for (int language : {0, kEnglishOffset}) {
             QSet<QString> dialogue;
+            QSet<int> speakers;
             for (int line = 1; line <= kLinesPerLesson; ++line) {
-                QCOMPARE(text(lesson, line, language), text(writtenAs, line, language));
+                const int written = line > length ? line - length : line;
+                QCOMPARE(text(lesson, line, language), text(writtenAs, written, language));
+                QCOMPARE(sentenceSpeaker(idOf(lesson, line, language)), sentenceSpeaker(idOf(writtenAs, written, 0)));
                 if (line <= length)
                     dialogue << text(lesson, line, language);
-                else
-                    QCOMPARE(text(lesson, line, language), text(lesson, line - length, language));
+                speakers << sentenceSpeaker(idOf(lesson, line, language));
             }
             QCOMPARE(dialogue.size(), length);
+            QCOMPARE(speakers, (QSet<int>{kFirstSpeaker, kSecondSpeaker}));
             QVERIFY_THROWS_EXCEPTION(SentenceNotFound, text(lesson, 0, language));
             QVERIFY_THROWS_EXCEPTION(SentenceNotFound, text(lesson, kLinesPerLesson + 1, language));
         }
@@ -64,24 +73,32 @@ private slots:
 
     void idsHoldTheirTextOrNothing_data() {
         QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("text"); // null: no text
-        QTest::newRow("greeting keeps its blank") << 10101 << "¡Hola! ¡Buenos días! ";
-        QTest::newRow("greeting") << 20101 << "Hello. Good morning.";
-        QTest::newRow("farewell") << 10117 << "¡Adiós!";
-        QTest::newRow("farewell keeps its apostrophe") << 20117 << "'Bye.";
-        QTest::newRow("cafe opening") << 11101 << "Oiga, por favor.";
-        QTest::newRow("cafe opening in English") << 21101 << "Excuse me, please.";
+        QTest::addColumn<QString>("text"); // null: no entry at all
+        QTest::addColumn<int>("speaker");
+        QTest::newRow("note belongs to nobody") << 10000 << "Parlavo: diecisiete diálogos de cada día." << kNoSpeaker;
+        QTest::newRow("greeting keeps its blank") << 10101 << "¡Hola! ¡Buenos días! " << kFirstSpeaker;
+        QTest::newRow("greeting") << 20101 << "Hello. Good morning." << kFirstSpeaker;
+        QTest::newRow("greeting answered") << 10102 << "¡Buenos días! ¿Qué tal?" << kSecondSpeaker;
+        QTest::newRow("Pablo takes leave of Carmen") << 10116 << "¡Hasta luego, Carmen!" << kSecondSpeaker;
+        QTest::newRow("farewell") << 10117 << "¡Adiós!" << kFirstSpeaker;
+        QTest::newRow("farewell keeps its apostrophe") << 20117 << "'Bye." << kFirstSpeaker;
+        QTest::newRow("cafe opening") << 11101 << "Oiga, por favor." << kFirstSpeaker;
+        QTest::newRow("cafe opening in English") << 21101 << "Excuse me, please." << kFirstSpeaker;
         for (int id : {INT_MIN, 0,     -10101, 9999,  10001, 10034, 10100, 10135, 10199, 11000,
                        12001,   20000, 20100,  21935, 22001, 29999, 30000, 30101, 40101, INT_MAX})
-            QTest::addRow("%d", id) << id << QString();
+            QTest::addRow("%d", id) << id << QString() << kNoSpeaker;
     }
     void idsHoldTheirTextOrNothing() {
         QFETCH(int, id);
         QFETCH(QString, text);
-        if (text.isNull())
+        QFETCH(int, speaker);
+        if (text.isNull()) {
             QVERIFY_THROWS_EXCEPTION(SentenceNotFound, sentenceText(id));
-        else
+            QVERIFY_THROWS_EXCEPTION(SentenceNotFound, sentenceSpeaker(id));
+        } else {
             QCOMPARE(sentenceText(id), text);
+            QCOMPARE(sentenceSpeaker(id), speaker);
+        }
     }
 
     // The id just before lesson 1 is reserved for a note that is no lesson line.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build, unpacks it into a scratch root, checks that every file
-# is where desktops, menus, software centres and man look for it, and starts the unpacked program.
+# is where desktops, menus, software centres and man look for it, that the program is hardened and that
+# Debian's package checker accepts the package, and starts the unpacked program.
 #   install_package.sh CPACK BUILD_DIR SANITIZED
 # A sanitizer build's program is not the one that ships: with SANITIZED 1 the test is skipped (77).
 set -euo pipefail
@@ -30,11 +31,13 @@ usr=$scratch/root/usr
 program=$usr/bin/parlavo
 for file in bin/parlavo share/applications/parlavo.desktop share/icons/hicolor/48x48/apps/parlavo.png \
     share/icons/hicolor/128x128/apps/parlavo.png share/icons/hicolor/scalable/apps/parlavo.svg \
-    share/metainfo/example.parlavo.Parlavo.metainfo.xml share/man/man1/parlavo.1 share/doc/parlavo/copyright; do
+    share/metainfo/example.parlavo.Parlavo.metainfo.xml share/man/man1/parlavo.1.gz share/doc/parlavo/copyright \
+    share/doc/parlavo/changelog.gz; do
     [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
 done
 [ -x "$program" ] || fail "/usr/bin/parlavo is not executable"
 file "$program" | grep -q ', stripped' || fail "the program is not stripped: $(file "$program")"
+hardening "$program" || fail "the program lacks a protection Debian's own programs have"
 ! readelf -d "$program" | grep -qE 'R(UN)?PATH' || fail "the program still looks for libraries in the build"
 
 # Every library the program links comes with a package it depends on.
@@ -68,8 +71,22 @@ grep -q 'viewBox="0 0 128 128"' "$svg" || fail "the scalable icon has no square 
 (($(grep -c '<path' "$svg") >= 10)) || fail "the scalable icon holds no bird"
 expect_eq "$(tail -n 1 "$svg")" "</svg>" "the scalable icon's last line"
 
-warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$usr/share/man/man1/parlavo.1" 2>&1 >/dev/null)
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$usr/share/man/man1/parlavo.1.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page: $warnings"
+
+# The changelog's latest entry is the version packaged.
+zcat "$usr/share/doc/parlavo/changelog.gz" >"$scratch/changelog"
+expect_eq "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" "$(dpkg-deb -f "$deb" Version)" \
+    "the changelog's latest version"
+
+# Debian's package checker, every tag shown: an error or a warning fails the test, and of the
+# informational notes only those the README explains may stay.
+explained=("I: parlavo: spelling-error-in-binary guage gauge [usr/bin/parlavo]")
+options=(-I --pedantic --fail-on error,warning)
+[ "$(id -u)" != 0 ] || options+=(--allow-root)
+report=$(lintian "${options[@]}" "$deb" 2>&1) || fail "lintian rejects the package:"$'\n'"$report"
+unexplained=$(grep -E '^[A-Z]: ' <<<"$report" | grep -vxF "${explained[@]/#/-e}" || true)
+[ -z "$unexplained" ] || fail "lintian notes the README does not explain:"$'\n'"$unexplained"
 
 # The unpacked program runs from its own place with nothing else from the build.
 cd "$scratch"

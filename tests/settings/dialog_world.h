@@ -44,7 +44,7 @@ inline constexpr const char* kRecordFieldNames[] = {
     "guage", "guagen", "red",   "mark",  "sspeed", "introcount", "tickcount", "cyclecount", "phase"};
 static_assert(std::size(kRecordFields) == std::size(kRecordFieldNames));
 
-// The record's fields as "name=value" lines, so a comparison names the field that differs.
+// The record as "name=value" lines, so a comparison names the field that differs.
 inline QStringList recordFields(const SharedState& s) {
     QStringList fields;
     for (std::size_t i = 0; i < std::size(kRecordFields); ++i)
@@ -54,33 +54,27 @@ inline QStringList recordFields(const SharedState& s) {
 
 // Sets number fields from words such as "rd=1 guage=5".
 inline void setFields(SharedState& s, const QString& words) {
-    for (const QString& word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& word : words.split(' ', Qt::SkipEmptyParts)) {
         const auto name =
             std::find(std::begin(kRecordFieldNames), std::end(kRecordFieldNames), word.section('=', 0, 0));
         QVERIFY2(name != std::end(kRecordFieldNames), qPrintable(word));
-        s.*kRecordFields[name - std::begin(kRecordFieldNames)] = word.section(QLatin1Char('='), 1).toShort();
+        s.*kRecordFields[name - std::begin(kRecordFieldNames)] = word.section('=', 1).toShort();
     }
 }
 
-// A caption window on fakes with the settings dialog opened over it the way the Settings command does.
+// A caption window on fakes, from the record a first run leaves with the intro over, and the settings
+// dialog opened over it the way the Settings command does.
 struct DialogWorld {
     FakeWorld world;
     RecordingAutostart autostart{world.store};
     QPointer<SettingsDialog> dialog;
 
-    // Starts from the record a first run leaves, with the intro over.
     DialogWorld() {
-        setFields(world.state,
-                  QStringLiteral("ce=1 n=2 ctime=3 etime=5 psave=1 ssave=1 voice=1 guage=1 guagen=11000 sspeed=150"));
+        setFields(world.state, "ce=1 n=2 ctime=3 etime=5 psave=1 ssave=1 voice=1 guage=1 guagen=11000 sspeed=150");
         world.state.firstRunMarker = QStringLiteral("1");
     }
-
     SharedState& state() { return world.state; }
-
-    SettingsDialog& open() {
-        dialog = showSettingsDialog(world.strip, world.store, autostart);
-        return *dialog;
-    }
+    SettingsDialog& open() { return *(dialog = showSettingsDialog(world.strip, world.store, autostart)); }
 };
 
 // A click on the indicator of a check box or option button, where a click always lands on it.

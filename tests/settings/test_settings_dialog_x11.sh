@@ -44,6 +44,11 @@ hints=$(xprop -id "$window" WM_NORMAL_HINTS)
 grep -q 'minimum size: 385 by 389' <<<"$hints" || fail "resizable: $hints"
 grep -q 'maximum size: 385 by 389' <<<"$hints" || fail "resizable: $hints"
 
+# Minimised by the window manager all the same, the dialog comes back: while it is open, Exit is out of reach.
+xdotool windowminimize "$window"
+dialog_viewable() { is_viewable "$window"; }
+wait_until "the minimised dialog to come back" dialog_viewable
+
 entry_exists && fail "an autostart entry exists before the dialog wrote one"
 # "Start with windows start" lies at 200,340 in the client area; its box is at the left of it.
 xdotool mousemove --window "$window" 206 348 click 1

@@ -26,6 +26,8 @@ public:
     bool placeOnTop(QWidget* window, int x, int y, int width, int height) override;
     void keepOnTop(QWidget*) override {}
     bool windowRect(QWidget* window, PixelRect& rect) override;
+    std::optional<ActiveWindow> active;
+    std::optional<ActiveWindow> activeWindow() override { return active; }
 
     QRect geometry(QWidget* window) const { return mGeometry.value(window); }
 
