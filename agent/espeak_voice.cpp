@@ -2,21 +2,11 @@
 
 #include "agent/espeak_synthesizer.h"
 
-#include <QDeadlineTimer>
 #include <QMutex>
-#include <QThread>
 
 #include <atomic>
 
 namespace parlavo {
-
-namespace {
-
-// Long enough for any line to finish rendering; a worker that takes longer is stuck, and the program ends
-// without it.
-constexpr int kShutdownWaitMs = 2000;
-
-} // namespace
 
 struct EspeakVoice::Worker {
     std::atomic<quint64> lastAsked{0};
@@ -38,16 +28,11 @@ struct EspeakVoice::Worker {
 };
 
 EspeakVoice::EspeakVoice(const QString& dataPath, QObject* parent)
-    : Voice(parent), thread_(new QThread), context_(new QObject), worker_(std::make_shared<Worker>()) {
+    : Voice(parent), worker_(std::make_shared<Worker>()) {
     EspeakSynthesizer::loadLibrary(dataPath);
     worker_->owner = this;
-    thread_->setObjectName(QStringLiteral("parlavo voice"));
-    context_->moveToThread(thread_);
-    thread_->start();
     // Loading a voice takes a moment; doing it now keeps the first line from waiting for it.
-    QMetaObject::invokeMethod(context_, [worker = worker_, dataPath] {
-        worker->synthesizer = std::make_unique<EspeakSynthesizer>(dataPath);
-    });
+    thread_.post([worker = worker_, dataPath] { worker->synthesizer = std::make_unique<EspeakSynthesizer>(dataPath); });
 }
 
 EspeakVoice::~EspeakVoice() {
@@ -56,17 +41,12 @@ EspeakVoice::~EspeakVoice() {
         QMutexLocker locked(&worker_->ownerLock);
         worker_->owner = nullptr;
     }
-    QMetaObject::invokeMethod(context_, [worker = worker_] { worker->synthesizer.reset(); });
-    thread_->quit();
-    if (!thread_->wait(QDeadlineTimer(kShutdownWaitMs)))
-        return; // the thread, its context and the worker stay until the process ends
-    delete context_;
-    delete thread_;
+    thread_.post([worker = worker_] { worker->synthesizer.reset(); });
 }
 
 void EspeakVoice::render(quint64 ticket, const QString& line) {
     worker_->lastAsked = ticket;
-    QMetaObject::invokeMethod(context_, [worker = worker_, ticket, line] {
+    thread_.post([worker = worker_, ticket, line] {
         if (worker->cancelled(ticket))
             return;
         if (!worker->missingVoice.isEmpty()) {
@@ -84,7 +64,7 @@ void EspeakVoice::cancel() {
 }
 
 void EspeakVoice::setVoiceName(const QString& name) {
-    QMetaObject::invokeMethod(context_, [worker = worker_, name] {
+    thread_.post([worker = worker_, name] {
         const bool known = worker->synthesizer->setVoice(name) || !worker->synthesizer->hasSound();
         worker->missingVoice = known ? QString() : name;
     });

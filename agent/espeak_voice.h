@@ -1,10 +1,9 @@
 #pragma once
 
 #include "agent/voice.h"
+#include "agent/worker_thread.h"
 
 #include <memory>
-
-class QThread;
 
 namespace parlavo {
 
@@ -28,9 +27,8 @@ public:
     struct Worker; // what the worker's jobs share with the voice; outlives it when the worker is stuck
 
 private:
-    QThread* thread_;
-    QObject* context_; // lives on thread_; the jobs run in its name
     std::shared_ptr<Worker> worker_;
+    WorkerThread thread_{QStringLiteral("parlavo voice")};
 };
 
 } // namespace parlavo

@@ -9,7 +9,6 @@
 #include <QMediaDevices>
 #include <QMutex>
 #include <QPointer>
-#include <QThread>
 #include <QTimer>
 #include <QWaitCondition>
 
@@ -26,7 +25,6 @@ OneTimeNotice noSoundOutput("parlavo: no sound output could be opened; the bird 
 
 constexpr qint64 kDrainMarginMs = 250;
 constexpr int kProgressMs = 40; // how often the sound thread reports how far the sink has got
-constexpr int kShutdownWaitMs = 2000;
 constexpr int kServerProbeMs = 2000;
 
 QtMessageHandler passOn = nullptr;
@@ -218,16 +216,12 @@ void SoundPlayer::onSinkStateChanged() {
 }
 
 SinkSpeechOutput::SinkSpeechOutput(const Clock& clock, DeviceSource device, QObject* parent)
-    : SpeechOutput(parent), clock_(clock), thread_(new QThread), context_(new QObject),
-      shared_(std::make_shared<Shared>()) {
+    : SpeechOutput(parent), clock_(clock), shared_(std::make_shared<Shared>()) {
     quietenSoundSystem();
     if (!device)
         device = &defaultOutput;
     shared_->owner = this;
-    thread_->setObjectName(QStringLiteral("parlavo sound"));
-    context_->moveToThread(thread_);
-    thread_->start();
-    QMetaObject::invokeMethod(context_, [shared = shared_, device = std::move(device)] {
+    thread_.post([shared = shared_, device = std::move(device)] {
         shared->player = std::make_unique<SoundPlayer>(device, *shared);
     });
 }
@@ -237,12 +231,7 @@ SinkSpeechOutput::~SinkSpeechOutput() {
         QMutexLocker locked(&shared_->lock);
         shared_->owner = nullptr;
     }
-    QMetaObject::invokeMethod(context_, [shared = shared_] { shared->player.reset(); });
-    thread_->quit();
-    if (!thread_->wait(QDeadlineTimer(kShutdownWaitMs)))
-        return; // the thread, its context and the player stay until the process ends
-    delete context_;
-    delete thread_;
+    thread_.post([shared = shared_] { shared->player.reset(); });
 }
 
 void SinkSpeechOutput::start(const Utterance& utterance) {
@@ -261,7 +250,7 @@ void SinkSpeechOutput::start(const Utterance& utterance) {
 
     const quint64 line = ++line_;
     mode_ = Mode::Sound;
-    QMetaObject::invokeMethod(context_, [shared = shared_, line, utterance] { shared->player->play(line, utterance); });
+    thread_.post([shared = shared_, line, utterance] { shared->player->play(line, utterance); });
     const QDeadlineTimer deadline(kOpenWaitMs);
     QMutexLocker locked(&shared_->lock);
     while (shared_->line != line || shared_->state == LineState::Opening) {
@@ -272,7 +261,7 @@ void SinkSpeechOutput::start(const Utterance& utterance) {
 
 void SinkSpeechOutput::stop() {
     if (mode_ == Mode::Sound)
-        QMetaObject::invokeMethod(context_, [shared = shared_, line = line_] { shared->player->stop(line); });
+        thread_.post([shared = shared_, line = line_] { shared->player->stop(line); });
     mode_ = Mode::Stopped;
 }
 
@@ -300,7 +289,7 @@ void SinkSpeechOutput::catchUp() const {
     const bool opening = shared_->line != line_ || shared_->state == LineState::Opening;
     if (opening && clock_.nowMs() - requestedMs_ >= kOpenDeadlineMs) {
         locked.unlock();
-        QMetaObject::invokeMethod(context_, [shared = shared_, line = line_] { shared->player->stop(line); });
+        thread_.post([shared = shared_, line = line_] { shared->player->stop(line); });
         noSoundOutput.show();
         playSilently(0);
     } else if (!opening && shared_->state == LineState::Failed) {

@@ -2,13 +2,12 @@
 
 #include "agent/clock.h"
 #include "agent/speech_output.h"
+#include "agent/worker_thread.h"
 
 #include <QAudioDevice>
 
 #include <functional>
 #include <memory>
-
-class QThread;
 
 namespace parlavo {
 
@@ -48,9 +47,8 @@ private:
     bool playerIsBusy() const;
 
     const Clock& clock_;
-    QThread* thread_;
-    QObject* context_; // lives on thread_; the player's jobs run in its name
     std::shared_ptr<Shared> shared_;
+    WorkerThread thread_{QStringLiteral("parlavo sound")};
     quint64 line_ = 0; // the number of the line last handed to the player
     qint64 durationMs_ = 0;
     qint64 requestedMs_ = 0; // clock time of the last start()
