@@ -1,5 +1,6 @@
 #include "agent/balloon_window.h"
 
+#include "agent/topmost_keeper.h"
 #include "agent/window_shape.h"
 
 #include <QPainter>
@@ -63,8 +64,7 @@ QSizeF layOutLine(QTextLayout& layout, const QString& line, const QFont& font) {
 
 } // namespace
 
-BalloonWindow::BalloonWindow()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus) {
+BalloonWindow::BalloonWindow() : QWidget(nullptr, floatingWindowFlags()) {
     setWindowTitle(QStringLiteral("Peedy balloon"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);

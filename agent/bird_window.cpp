@@ -1,6 +1,7 @@
 #include "agent/bird_window.h"
 
 #include "agent/bird_painter.h"
+#include "agent/topmost_keeper.h"
 #include "agent/window_shape.h"
 
 #include <QGuiApplication>
@@ -19,9 +20,7 @@ constexpr int kBlinkMaxMs = 7000;
 
 } // namespace
 
-BirdWindow::BirdWindow(const Clock& clock)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
-      clock_(clock) {
+BirdWindow::BirdWindow(const Clock& clock) : QWidget(nullptr, floatingWindowFlags()), clock_(clock) {
     setWindowTitle(QStringLiteral("Peedy"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);

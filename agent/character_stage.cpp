@@ -6,6 +6,9 @@
 namespace parlavo {
 
 CharacterStage::CharacterStage(const Clock& clock) : bird_(clock) {
+    // The balloon reaches over the bird's corner, and so stays above it.
+    topmost_.add(&bird_);
+    topmost_.add(&balloon_);
     QObject::connect(&bird_, &BirdWindow::moved, &balloon_, [this] { placeBalloon(); });
 }
 

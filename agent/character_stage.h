@@ -3,6 +3,7 @@
 #include "agent/balloon_window.h"
 #include "agent/bird_window.h"
 #include "agent/stage.h"
+#include "agent/topmost_keeper.h"
 
 namespace parlavo {
 
@@ -28,6 +29,7 @@ private:
 
     BirdWindow bird_;
     BalloonWindow balloon_;
+    TopmostKeeper topmost_;
 };
 
 } // namespace parlavo

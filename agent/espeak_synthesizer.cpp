@@ -20,14 +20,16 @@ namespace {
 struct Library {
     QMutex lock;
     bool loaded = false;
+    bool outputReady = false;
     int sampleRate = 0;
     QString voice;          // the one the library has set now
     int wordsPerMinute = 0; // the rate a line has set last; 0 before the first
 };
 
+// Never destroyed: a synthesizer stuck inside the library at the program's end still holds its lock.
 Library& library() {
-    static Library instance;
-    return instance;
+    static Library* instance = new Library;
+    return *instance;
 }
 
 // The library prints its own complaint and fails when its data files are missing; looking first keeps standard
@@ -45,20 +47,6 @@ bool dataIsThere(const QString& dataPath) {
             return false;
     }
     return true;
-}
-
-int loadLibrary(const QString& dataPath) {
-    if (!dataIsThere(dataPath))
-        return 0;
-    // The library switches the process's character type to UTF-8 for itself; the rest of the program keeps its own.
-    const std::string characterLocale = std::setlocale(LC_CTYPE, nullptr);
-    const QByteArray path = dataPath.toLocal8Bit();
-    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, dataPath.isEmpty() ? nullptr : path.constData(),
-                                       espeakINITIALIZE_DONT_EXIT);
-    std::setlocale(LC_CTYPE, characterLocale.c_str());
-    if (rate > 0)
-        espeak_SetParameter(espeakRATE, EspeakSynthesizer::kWordsPerMinute, 0);
-    return rate;
 }
 
 // What the library's callback fills in while one line is rendered.
@@ -86,21 +74,60 @@ int collectSound(short* samples, int sampleCount, espeak_EVENT* events) {
     return 0;
 }
 
+int initializeLibrary(const QString& dataPath) {
+    if (!dataIsThere(dataPath))
+        return 0;
+    // The library switches the process's character type to UTF-8 for itself; the rest of the program keeps its own.
+    const std::string characterLocale = std::setlocale(LC_CTYPE, nullptr);
+    espeak_ng_ERROR_CONTEXT context = nullptr;
+    const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
+    std::setlocale(LC_CTYPE, characterLocale.c_str());
+    if (status != ENS_OK) {
+        espeak_ng_ClearErrorContext(&context);
+        return 0;
+    }
+    return espeak_ng_GetSampleRate();
+}
+
+// Sets up the library's output buffers. This version of the library also probes the sound server while doing so,
+// although it never plays anything itself, and that probe waits as long as a failing server keeps it waiting:
+// it is done on the synthesizer's thread, never the interface's.
+void prepareOutput(Library& shared) {
+    if (shared.outputReady || shared.sampleRate <= 0)
+        return;
+    shared.outputReady = true;
+    espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
+    espeak_SetSynthCallback(collectSound);
+    espeak_SetParameter(espeakRATE, EspeakSynthesizer::kWordsPerMinute, 0);
+}
+
 } // namespace
 
-EspeakSynthesizer::EspeakSynthesizer(const QString& dataPath) {
+void EspeakSynthesizer::loadLibrary(const QString& dataPath) {
     Library& shared = library();
     QMutexLocker locked(&shared.lock);
-    if (!shared.loaded) {
-        shared.loaded = true;
-        shared.sampleRate = loadLibrary(dataPath);
-        if (shared.sampleRate > 0) {
-            espeak_SetSynthCallback(collectSound);
-        } else {
-            static OneTimeNotice notice("parlavo: the speech data could not be loaded; the bird speaks without sound");
-            notice.show();
-        }
+    if (shared.loaded)
+        return;
+    shared.loaded = true;
+    shared.sampleRate = initializeLibrary(dataPath);
+    if (shared.sampleRate <= 0) {
+        static OneTimeNotice notice("parlavo: the speech data could not be loaded; the bird speaks without sound");
+        notice.show();
     }
+}
+
+Utterance EspeakSynthesizer::withoutVoice(const QString& line, const QString& voice) {
+    static OneTimeNotice notice;
+    notice.show(
+        QStringLiteral("parlavo: the voice \"%1\" could not be chosen; the bird speaks without sound").arg(voice));
+    return silentUtterance(line);
+}
+
+EspeakSynthesizer::EspeakSynthesizer(const QString& dataPath) {
+    loadLibrary(dataPath);
+    Library& shared = library();
+    QMutexLocker locked(&shared.lock);
+    prepareOutput(shared);
     sampleRate_ = shared.sampleRate;
     // Loading a voice takes a moment; doing it now keeps the first line from waiting for it.
     if (hasSound() && shared.voice != voice_ && espeak_SetVoiceByName(voice_.toUtf8().constData()) == EE_OK)
@@ -126,8 +153,11 @@ Utterance EspeakSynthesizer::render(const QString& line, const std::function<boo
 
     Library& shared = library();
     QMutexLocker locked(&shared.lock);
-    if (shared.voice != voice_ && espeak_SetVoiceByName(voice_.toUtf8().constData()) == EE_OK)
+    if (shared.voice != voice_) {
+        if (espeak_SetVoiceByName(voice_.toUtf8().constData()) != EE_OK)
+            return withoutVoice(line, voice_);
         shared.voice = voice_;
+    }
     // Changing the voice keeps the rate, so the rate is set only when it changes.
     if (shared.wordsPerMinute != wordsPerMinute_ && espeak_SetParameter(espeakRATE, wordsPerMinute_, 0) == EE_OK)
         shared.wordsPerMinute = wordsPerMinute_;

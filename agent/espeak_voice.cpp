@@ -2,42 +2,72 @@
 
 #include "agent/espeak_synthesizer.h"
 
+#include <QMutex>
+
+#include <atomic>
+
 namespace parlavo {
 
-EspeakVoice::EspeakVoice(const QString& dataPath, QObject* parent) : Voice(parent), worker_(new QObject) {
-    thread_.setObjectName(QStringLiteral("parlavo voice"));
-    worker_->moveToThread(&thread_);
-    thread_.start();
-    // Loading the library's data takes a moment; doing it now keeps the first line from waiting for it.
-    QMetaObject::invokeMethod(worker_,
-                              [this, dataPath] { synthesizer_ = std::make_unique<EspeakSynthesizer>(dataPath); });
+struct EspeakVoice::Worker {
+    std::atomic<quint64> lastAsked{0};
+    std::atomic<quint64> cancelledThrough{0};
+    QMutex ownerLock;
+    EspeakVoice* owner = nullptr; // null once the voice is gone; results are then dropped
+
+    // Used on the worker thread only.
+    std::unique_ptr<EspeakSynthesizer> synthesizer;
+    QString missingVoice; // the voice asked for last, when the library does not have it
+
+    bool cancelled(quint64 ticket) const { return ticket <= cancelledThrough.load(); }
+
+    void answer(quint64 ticket, const Utterance& utterance) {
+        QMutexLocker locked(&ownerLock);
+        if (owner && !cancelled(ticket))
+            emit owner->rendered(ticket, utterance);
+    }
+};
+
+EspeakVoice::EspeakVoice(const QString& dataPath, QObject* parent)
+    : Voice(parent), worker_(std::make_shared<Worker>()) {
+    EspeakSynthesizer::loadLibrary(dataPath);
+    worker_->owner = this;
+    // Loading a voice takes a moment; doing it now keeps the first line from waiting for it.
+    thread_.post([worker = worker_, dataPath] { worker->synthesizer = std::make_unique<EspeakSynthesizer>(dataPath); });
 }
 
 EspeakVoice::~EspeakVoice() {
     cancel();
-    QMetaObject::invokeMethod(worker_, [this] { synthesizer_.reset(); });
-    thread_.quit();
-    thread_.wait();
-    delete worker_;
+    {
+        QMutexLocker locked(&worker_->ownerLock);
+        worker_->owner = nullptr;
+    }
+    thread_.post([worker = worker_] { worker->synthesizer.reset(); });
 }
 
 void EspeakVoice::render(quint64 ticket, const QString& line) {
-    lastAsked_ = ticket;
-    QMetaObject::invokeMethod(worker_, [this, ticket, line] {
-        if (cancelled(ticket))
+    worker_->lastAsked = ticket;
+    thread_.post([worker = worker_, ticket, line] {
+        if (worker->cancelled(ticket))
             return;
-        Utterance utterance = synthesizer_->render(line, [this, ticket] { return cancelled(ticket); });
-        if (!cancelled(ticket))
-            emit rendered(ticket, utterance);
+        if (!worker->missingVoice.isEmpty()) {
+            worker->answer(ticket, EspeakSynthesizer::withoutVoice(line, worker->missingVoice));
+            return;
+        }
+        const Utterance utterance =
+            worker->synthesizer->render(line, [&worker, ticket] { return worker->cancelled(ticket); });
+        worker->answer(ticket, utterance);
     });
 }
 
 void EspeakVoice::cancel() {
-    cancelledThrough_ = lastAsked_.load();
+    worker_->cancelledThrough = worker_->lastAsked.load();
 }
 
 void EspeakVoice::setVoiceName(const QString& name) {
-    QMetaObject::invokeMethod(worker_, [this, name] { synthesizer_->setVoice(name); });
+    thread_.post([worker = worker_, name] {
+        const bool known = worker->synthesizer->setVoice(name) || !worker->synthesizer->hasSound();
+        worker->missingVoice = known ? QString() : name;
+    });
 }
 
 void EspeakVoice::setSpeechRate(int wordsPerMinute) {

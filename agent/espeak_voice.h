@@ -1,23 +1,23 @@
 #pragma once
 
 #include "agent/voice.h"
+#include "agent/worker_thread.h"
 
-#include <QThread>
-
-#include <atomic>
 #include <memory>
 
 namespace parlavo {
 
-class EspeakSynthesizer;
-
-// The voice of the speech library, run on a worker thread of its own that makes every call to the library.
-// Lines are rendered whole, in the order asked for, and answered through rendered() on the owner's thread.
+// The voice of the speech library, run on a worker thread of its own that makes every call to the library but
+// the first: the library is loaded on the thread that makes the voice, before the worker starts (see
+// EspeakSynthesizer::loadLibrary). Lines are rendered whole, in the order asked for, and answered through
+// rendered() on the owner's thread. A voice the library does not have leaves the lines silent until another is
+// chosen, rather than spoken in another language.
 class EspeakVoice final : public Voice {
     Q_OBJECT
 public:
     // dataPath: the library's data folder; empty for its own.
     explicit EspeakVoice(const QString& dataPath = {}, QObject* parent = nullptr);
+    // Waits a moment for the line being rendered; a worker stuck inside the library is left behind.
     ~EspeakVoice() override;
 
     void render(quint64 ticket, const QString& line) override;
@@ -25,14 +25,11 @@ public:
     void setVoiceName(const QString& name) override;
     void setSpeechRate(int wordsPerMinute) override;
 
-private:
-    bool cancelled(quint64 ticket) const { return ticket <= cancelledThrough_.load(); }
+    struct Worker; // what the worker's jobs share with the voice; outlives it when the worker is stuck
 
-    QThread thread_;
-    QObject* worker_ = nullptr; // lives on thread_; the context in which the synthesizer is used
-    std::unique_ptr<EspeakSynthesizer> synthesizer_;
-    std::atomic<quint64> lastAsked_{0};
-    std::atomic<quint64> cancelledThrough_{0};
+private:
+    std::shared_ptr<Worker> worker_;
+    WorkerThread thread_{QStringLiteral("parlavo voice")};
 };
 
 } // namespace parlavo

@@ -1,11 +1,18 @@
 #include "agent/performance.h"
 
+#include "agent/one_time_notice.h"
 #include "agent/speech_output.h"
 #include "agent/voice.h"
 
 #include <algorithm>
 
 namespace parlavo {
+
+namespace {
+
+OneTimeNotice voiceTooSlow("parlavo: the voice did not answer in time; the bird speaks without sound until it does");
+
+} // namespace
 
 Performance::Performance(Voice& voice, SpeechOutput& output, Stage& stage, const Clock& clock, QObject* parent)
     : QObject(parent), voice_(voice), output_(output), stage_(stage), clock_(clock) {
@@ -75,10 +82,15 @@ bool Performance::isKnownAnimation(const QString& animation) {
 
 void Performance::advance() {
     const qint64 now = clock_.nowMs();
-    if (step_ == Step::Speaking)
+    if (step_ == Step::Speaking) {
         followSpeech();
-    else if (step_ == Step::Waving && now >= waveEndsMs_)
+    } else if (step_ == Step::Waving && now >= waveEndsMs_) {
         finishCurrent();
+    } else if (step_ == Step::Rendering && now >= renderDeadlineMs_) {
+        voiceTooSlow.show();
+        overdueTicket_ = lastTicket_;
+        finishCurrent();
+    }
     if (balloonClosesMs_ >= 0 && now >= balloonClosesMs_) {
         balloonClosesMs_ = -1;
         stage_.closeBalloon();
@@ -95,6 +107,8 @@ qint64 Performance::nextAdvanceMs() const {
         consider(clock_.nowMs() + kFrameMs);
     if (step_ == Step::Waving)
         consider(waveEndsMs_);
+    if (step_ == Step::Rendering)
+        consider(renderDeadlineMs_);
     if (balloonClosesMs_ >= 0)
         consider(balloonClosesMs_);
     return due;
@@ -111,9 +125,12 @@ void Performance::startNext() {
             stage_.wave();
         } else if (request->text.trimmed().isEmpty()) {
             queue_.finishCurrent(); // nothing to say, and no balloon for it
+        } else if (overdueTicket_ != 0) {
+            startSpeaking(silentUtterance(request->text));
         } else {
             step_ = Step::Rendering;
             speaker_ = request->speaker;
+            renderDeadlineMs_ = clock_.nowMs() + kRenderDeadlineMs;
             voice_.render(++lastTicket_, request->text);
         }
     }
@@ -121,12 +138,19 @@ void Performance::startNext() {
 }
 
 void Performance::onRendered(quint64 ticket, const Utterance& utterance) {
+    if (ticket == overdueTicket_)
+        overdueTicket_ = 0; // too late for its line, but the voice is back for the next one
     if (step_ != Step::Rendering || ticket != lastTicket_)
         return;
     if (utterance.isEmpty()) {
         finishCurrent();
         return;
     }
+    startSpeaking(utterance);
+    reschedule();
+}
+
+void Performance::startSpeaking(const Utterance& utterance) {
     step_ = Step::Speaking;
     speech_ = utterance;
     highlightedWord_ = -1;
@@ -137,7 +161,6 @@ void Performance::onRendered(quint64 ticket, const Utterance& utterance) {
     output_.start(speech_);
     emit speechStarted();
     followSpeech();
-    reschedule();
 }
 
 void Performance::followSpeech() {

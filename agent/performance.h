@@ -22,6 +22,9 @@ public:
     static constexpr qint64 kFrameMs = 40;               // how often the beak and the balloon follow the sound
     static constexpr qint64 kBalloonLingerMs = 1000;     // the balloon stays this long after the last word
     static constexpr qint64 kStalledSoundGraceMs = 3000; // a sound device that stops moving is given up after this
+    // A line the voice has not rendered by then is left unsaid. Rendering takes milliseconds; the first line may
+    // also wait for the voice to load.
+    static constexpr qint64 kRenderDeadlineMs = 5000;
 
     Performance(Voice& voice, SpeechOutput& output, Stage& stage, const Clock& clock, QObject* parent = nullptr);
 
@@ -41,7 +44,7 @@ public:
 
     // Catches up with the clock: follows the sound, ends what is done, starts what is next.
     void advance();
-    // When advance() is next due, by the clock; -1 while nothing is under way or only the voice is awaited.
+    // When advance() is next due, by the clock; -1 while nothing is under way.
     qint64 nextAdvanceMs() const;
     bool isIdle() const { return step_ == Step::Idle; }
 
@@ -55,6 +58,7 @@ private:
 
     void startNext();
     void onRendered(quint64 ticket, const Utterance& utterance);
+    void startSpeaking(const Utterance& utterance);
     void followSpeech();
     void finishCurrent();
     void reschedule();
@@ -70,6 +74,10 @@ private:
     Speaker speaker_ = Speaker::Bird; // whose line is being rendered or spoken
     bool hideWhenDone_ = false;
     quint64 lastTicket_ = 0;
+    qint64 renderDeadlineMs_ = 0;
+    // A line the voice missed its deadline for and has not answered since: until it does, it is taken to be stuck,
+    // and lines are performed without it, silently, rather than left to pile up behind that one.
+    quint64 overdueTicket_ = 0;
     Utterance speech_;
     int highlightedWord_ = -1;
     qint64 speechDeadlineMs_ = 0;

@@ -2,53 +2,59 @@
 
 #include "agent/clock.h"
 #include "agent/speech_output.h"
+#include "agent/worker_thread.h"
 
 #include <QAudioDevice>
-#include <QPointer>
-#include <QTimer>
 
 #include <functional>
-
-class QAudioSink;
+#include <memory>
 
 namespace parlavo {
 
-class PcmSource;
-
-// Plays speech on an audio sink and takes the position from what the sink has processed. Without a device, or
-// when the sink will not start, the same utterance plays silently by the clock, so the beak and the balloon go on.
+// Plays speech on an audio sink and takes the position from what the sink has processed. Every call to the sound
+// system is made on a thread of its own: opening a device can hang when the sound server is failing, and the
+// interface must go on meanwhile. Without a device, when the sink will not start or not in time, or when the sound
+// server goes away in the middle of a line, the rest of the utterance plays silently by the clock, so the beak and
+// the balloon go on; standard error is told once. The next line tries the sound again.
 class SinkSpeechOutput final : public SpeechOutput {
     Q_OBJECT
 public:
     using DeviceSource = std::function<QAudioDevice()>;
 
-    // device: the output to use for each utterance; the system's default output unless a test says otherwise.
+    // How long start() waits for the sound thread to open the device (it normally takes a few milliseconds), and how
+    // long a line waits for it in all before it goes on silently.
+    static constexpr int kOpenWaitMs = 100;
+    static constexpr qint64 kOpenDeadlineMs = 1000;
+
+    // device: the output to use for each utterance, asked for on the sound thread; the system's default output
+    // unless a test says otherwise.
     explicit SinkSpeechOutput(const Clock& clock, DeviceSource device = {}, QObject* parent = nullptr);
+    // Waits a moment for the sound thread; one stuck in the sound system is left behind.
     ~SinkSpeechOutput() override;
 
     void start(const Utterance& utterance) override;
     void stop() override;
     qint64 playedMs() const override;
 
-    // True while the current utterance is going to a sound device.
-    bool isAudible() const { return mode_ == Mode::Sound; }
+    struct Shared; // what the sound thread reports, and the player that lives there
 
 private:
     enum class Mode { Stopped, Sound, Silent, Played };
 
-    void playSilently(qint64 fromMs);
-    void retireSink();
-    void onSinkStateChanged();
-    void onDrained();
+    void catchUp() const;
+    void playSilently(qint64 fromMs) const;
+    void silentFrom(qint64 startMs) const;
+    bool playerIsBusy() const;
 
     const Clock& clock_;
-    DeviceSource device_;
-    QPointer<QAudioSink> sink_;
-    QPointer<PcmSource> source_;
-    QTimer drainTimer_; // from the last sample handed over until the sink has played it
-    Mode mode_ = Mode::Stopped;
+    std::shared_ptr<Shared> shared_;
+    WorkerThread thread_{QStringLiteral("parlavo sound")};
+    quint64 line_ = 0; // the number of the line last handed to the player
     qint64 durationMs_ = 0;
-    qint64 silentStartMs_ = 0; // clock time at which silent playback began, less the part already played
+    qint64 requestedMs_ = 0; // clock time of the last start()
+    // What the sound thread reports is taken in when the position is asked for.
+    mutable Mode mode_ = Mode::Stopped;
+    mutable qint64 silentStartMs_ = 0; // clock time at which silent playback began, less the part already played
 };
 
 } // namespace parlavo
