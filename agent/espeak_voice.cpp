@@ -71,7 +71,7 @@ void EspeakVoice::setVoiceName(const QString& name) {
 }
 
 void EspeakVoice::setSpeechRate(int wordsPerMinute) {
-    QMetaObject::invokeMethod(worker_, [this, wordsPerMinute] { synthesizer_->setWordsPerMinute(wordsPerMinute); });
+    thread_.post([worker = worker_, wordsPerMinute] { worker->synthesizer->setWordsPerMinute(wordsPerMinute); });
 }
 
 } // namespace parlavo

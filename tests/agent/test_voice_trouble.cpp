@@ -31,6 +31,7 @@ struct Rig final : Stage, Clock {
         }
         void cancel() override {}
         void setVoiceName(const QString&) override {}
+        void setSpeechRate(int) override {}
     } voice{*this};
 
     struct FakeOutput final : SpeechOutput {
@@ -54,6 +55,7 @@ struct Rig final : Stage, Clock {
     void setBeakOpening(qreal) override {}
     void highlightWord(qsizetype, qsizetype) override {}
     void closeBalloon() override {}
+    void setBalloonSpeaker(Speaker) override {}
     qint64 nowMs() const override { return now; }
 
     // Steps, separated by "; ": "speak LINE"; "at MS" (the clock moves on, logs "@MS"); "answer LINE" (the voice
