@@ -1,4 +1,5 @@
 #include "caption/caption_label.h"
+#include "caption/step_aside.h"
 #include "tests/support/fake_services.h"
 
 #include <QLabel>
@@ -7,7 +8,9 @@
 using namespace parlavo;
 using namespace parlavo::test;
 
-// Auto-hide and dragging, both driven by the pointer as the strip's 60 ms tick samples it. The strip starts at
+Q_DECLARE_METATYPE(std::optional<parlavo::ActiveWindow>)
+
+// Auto-hide, dragging and stepping aside, all driven by the strip's 60 ms pointer tick. The strip starts at
 // 827..1304 px, 23 px high, at the top of a 1920 x 1080 screen.
 class TestStripPointer : public QObject {
     Q_OBJECT
@@ -101,6 +104,27 @@ private slots:
         QVERIFY(!strip.dragging);
         QCOMPARE(world.windows.geometry(&strip), QRect(left, 0, 477, 23));
         QCOMPARE(toQRect(strip.recordedRect), QRect(left, 0, 477, 23));
+    }
+
+    // Only a full-screen window of another program on the strip's own screen sends it aside.
+    void stepsAsideOnlyForAFullScreenWindowOnItsScreen_data() {
+        QTest::addColumn<std::optional<ActiveWindow>>("active");
+        QTest::addColumn<bool>("aside");
+        const PixelRect left{0, 0, 1920, 1080};
+        const PixelRect right{1920, 0, 3840, 1080};
+        QTest::newRow("full screen on the strip's screen")
+            << std::optional(ActiveWindow{true, false, true, left}) << true;
+        QTest::newRow("full screen on another screen")
+            << std::optional(ActiveWindow{true, false, true, right}) << false;
+        QTest::newRow("maximised, not full screen") << std::optional(ActiveWindow{true, false, false, {}}) << false;
+        QTest::newRow("no active window") << std::optional(ActiveWindow{}) << false;
+        QTest::newRow("our own window") << std::optional(ActiveWindow{true, true, true, left}) << false;
+        QTest::newRow("the window manager does not say") << std::optional<ActiveWindow>() << false;
+    }
+    void stepsAsideOnlyForAFullScreenWindowOnItsScreen() {
+        QFETCH(std::optional<ActiveWindow>, active);
+        QFETCH(bool, aside);
+        QCOMPARE(stepsAside(active, {0, 0, 1920, 1080}), aside);
     }
 };
 

@@ -54,7 +54,6 @@ private slots:
         row("lesson below range", "guage", "-3", 0);
         row("position before the lessons", "guagen", "10000", 10101);
         row("position after the lessons", "guagen", "12001", 10101);
-        row("negative position", "guagen", "-5", 10101);
         row("position in lesson 19 kept", "guagen", "11934", 11934);
         row("line 0 kept for the selection", "guagen", "11000", 11000);
         row("switch keeps any value", "mark", "2", 2);
