@@ -51,31 +51,6 @@ private slots:
         QVERIFY(!stopped.isActive());
     }
 
-    // In sequence play with the position kept, the stored position trails the one in memory by at most a minute, and
-    // only "guagen" is written.
-    void readingPositionIsKeptWhileThePositionMoves() {
-        FakeWorld world;
-        world.state.inSequence = 1;
-        world.state.saveReadingPosition = 1;
-        world.state.lesson = 2;
-        world.state.readingPosition = 10205;
-        PositionKeeper& keeper = world.strip.positionKeeper();
-        keeper.markStored();
-        world.strip.chooseNextSentence();
-        world.strip.chooseNextSentence();
-        QVERIFY(keeper.isArmed());
-        world.store.writes.clear();
-        keeper.saveIfMoved();
-        keeper.saveIfMoved(); // nothing moved since
-        QCOMPARE(world.store.writes, (QList<QPair<QString, QString>>{{"guagen", "10207"}}));
-
-        world.strip.chooseNextSentence();
-        world.strip.saveAtExit(); // the exit save stores it too
-        world.store.writes.clear();
-        keeper.saveIfMoved();
-        QVERIFY(world.store.writes.isEmpty());
-    }
-
     // A full-screen window holds the lesson; it all comes back as it was (the windows' going and coming back are
     // checked on the real program). Stepping aside in the intro's scroll keeps the strip away and its playback
     // unstarted until the return.

@@ -66,7 +66,6 @@ private slots:
         row("course: last line", 1, 0, 11934, {}, 11934, 11935);
         row("course starts over", 1, 0, 11935, {}, 10101, 10102);
         row("random: smallest", 0, 5, 10712, {0.0f}, 10501, 10712);
-        row("random: middle", 0, 5, 10712, {0.5f}, 10518, 10712);
         row("random: largest", 0, 5, 10712, {kLargestDraw}, 10534, 10712);
         row("random course: first", 0, 0, 10712, {0.0f, 0.0f}, 10101, 10712);
         row("random course: last", 0, 0, 10712, {kLargestDraw, kLargestDraw}, 11734, 10712);

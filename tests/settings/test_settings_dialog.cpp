@@ -85,11 +85,13 @@ private slots:
 
         // Out-of-range values show as the nearest choice and are written back as it; the switches show
         // any nonzero value ticked and keep it. The two rows of timings beyond the boxes pin every limit.
-        addRow("first-run values", {"", "Spanish random 1 2 5 3 -x-x", "", "", "remove@0 saved"});
+        // Playback restarts unless the intro still runs (three ticks left), whose own last step starts it.
+        addRow("first-run values, two intro ticks left",
+               {"introcount=2", "Spanish random 1 2 5 3 -x-x", "", "", "remove@0 saved"});
         addRow("upper limits, English first", {"ce=0 rd=1 n=12 etime=15 ctime=15 guage=17 visi=1 mark=1 red=4",
                                                "English sequence 17 12 15 15 xxxx", "", "", "write@0 saved"});
-        addRow("lower limits, whole course, not saved",
-               {"rd=1 n=1 guage=0 psave=0 ssave=0", "Spanish sequence 0 1 5 3 ----", "", "", ""});
+        addRow("lower limits, whole course, not saved, three intro ticks left",
+               {"rd=1 n=1 guage=0 psave=0 ssave=0 introcount=3", "Spanish sequence 0 1 5 3 ----", "", "", "held"});
         addRow("ce, rd and timings beyond their choices",
                {"ce=5 rd=-3 n=0 etime=99 ctime=2", "English sequence 1 1 15 3 -x-x", "",
                 "ce=0 rd=1 n=1 etime=15 ctime=3", "remove@0 saved"});
@@ -97,9 +99,6 @@ private slots:
                                                "n=12 etime=5 ctime=15", "remove@0 saved"});
         addRow("switches stored as 2 and -1, lesson outside the list",
                {"visi=2 psave=2 mark=-1 ssave=2 guage=18", "Spanish random none 2 5 3 xxxx", "", "", "saved"});
-        // Playback restarts unless the intro still runs, whose own last step starts it.
-        addRow("three intro ticks left", {"introcount=3", "", "", "", "remove@0 saved held"});
-        addRow("two intro ticks left", {"introcount=2", "", "", "", "remove@0 saved"});
 
         // Going from a lesson to the whole course with the schedule ticked, enabled or not, restarts the course.
         const QString inLesson5 = QStringLiteral("rd=1 guage=5 guagen=10517");
@@ -142,14 +141,14 @@ private slots:
         QFETCH(QString, effects);
 
         DialogWorld w;
-        setFields(w.state(), stored);
-        SharedState before = w.state();
+        setFields(w.world.state, stored);
+        SharedState before = w.world.state;
         CaptionStrip& strip = w.world.strip;
         strip.playbackTimer.start();
         SettingsDialog& dialog = w.open();
         if (!shown.isEmpty())
             QCOMPARE(shownChoices(dialog), shown);
-        QCOMPARE(recordFields(w.state()), recordFields(before));
+        QCOMPARE(recordFields(w.world.state), recordFields(before));
         // The strip stays live, but its menu picture and playback wait for the dialog.
         QCOMPARE(dialog.windowModality(), Qt::NonModal);
         QVERIFY(!strip.menuPictureEnabled() && !strip.playbackTimer.isActive());
@@ -160,14 +159,14 @@ private slots:
             QVERIFY(!dialog.isVisible());
         } else if (w.dialog) {
             // Until closing, the record keeps its timings (n, ctime, etime) whatever the boxes show.
-            QCOMPARE(recordFields(w.state()).mid(1, 3), recordFields(before).mid(1, 3));
+            QCOMPARE(recordFields(w.world.state).mid(1, 3), recordFields(before).mid(1, 3));
             dialog.close();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         setFields(before, changes);
         QVERIFY(w.dialog.isNull());
-        QCOMPARE(recordFields(w.state()), recordFields(before));
+        QCOMPARE(recordFields(w.world.state), recordFields(before));
         const QStringList saved = w.world.store.writes.isEmpty() ? QStringList{} : QStringList{"saved"};
         const QStringList held = strip.playbackTimer.isActive() ? QStringList{} : QStringList{"held"};
         const QStringList menuOff = strip.menuPictureEnabled() ? QStringList{} : QStringList{"menu off"};
@@ -183,7 +182,7 @@ private slots:
     // only at its choice.
     void layout() {
         DialogWorld w;
-        setFields(w.state(), QStringLiteral("rd=1 ce=0 guage=12"));
+        setFields(w.world.state, QStringLiteral("rd=1 ce=0 guage=12"));
         w.world.windows.screenWidthPixels = 400;
         w.world.windows.screenHeightPixels = 300;
         SettingsDialog& d = w.open();
