@@ -1,4 +1,5 @@
 #include "caption/caption_label.h"
+#include "caption/step_aside.h"
 #include "tests/support/fake_services.h"
 
 #include <QLabel>
@@ -7,7 +8,9 @@
 using namespace parlavo;
 using namespace parlavo::test;
 
-// Auto-hide and dragging, both driven by the pointer as the strip's 60 ms tick samples it. The strip starts at
+Q_DECLARE_METATYPE(std::optional<parlavo::ActiveWindow>)
+
+// Auto-hide, dragging and stepping aside, all driven by the strip's 60 ms pointer tick. The strip starts at
 // 827..1304 px, 23 px high, at the top of a 1920 x 1080 screen.
 class TestStripPointer : public QObject {
     Q_OBJECT
@@ -21,7 +24,6 @@ private slots:
         QTest::addColumn<bool>("open");
         QTest::newRow("intro holds it open") << 30 << 1 << true << QPoint(10, 600) << true;
         QTest::newRow("auto-hide switched off while collapsed") << 80 << 0 << false << QPoint(10, 600) << true;
-        QTest::newRow("pointer away collapses") << 80 << 1 << true << QPoint(10, 600) << false;
         QTest::newRow("collapsed, inside at y 3 opens") << 80 << 1 << false << QPoint(900, 3) << true;
         QTest::newRow("collapsed, inside at y 10 stays") << 80 << 1 << false << QPoint(900, 10) << false;
         QTest::newRow("collapsed, at the right edge") << 80 << 1 << false << QPoint(1304, 0) << false;
@@ -47,91 +49,82 @@ private slots:
         QCOMPARE(world.strip.pointerSample.x, pointer.x());
     }
 
-    // The grab and every move use the pointer as the last pointerTimer tick sampled it, not as it is now. X11 sends no
-    // movement once the pointer rests, so every tick moves the strip under the pointer again, at its recorded open
-    // size although auto-hide keeps testing the rectangle from before the drag.
+    // Any button on any label drags. The grab and every move use the pointer as the last pointerTimer tick sampled
+    // it, not as it is now: X11 sends no movement once the pointer rests, so every tick moves the strip under the
+    // pointer again, at its recorded open size although auto-hide keeps testing the rectangle from before the drag.
+    // The release, a plain click on a collapsed strip too, leaves the strip open at the top edge with its left edge on
+    // the screen, and records that rectangle.
+    void dragFollowsTheSamples_data() {
+        QTest::addColumn<int>("label");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QPoint>("to"); // where the pointer is sampled last; none: a click on the collapsed strip
+        QTest::addColumn<int>("left");  // after the release
+        QTest::newRow("left on the Spanish line") << 0 << int(Qt::LeftButton) << QPoint(600, 300) << 527;
+        QTest::newRow("right on the English line, left of the screen")
+            << 1 << int(Qt::RightButton) << QPoint(20, 9) << 0;
+        QTest::newRow("middle on the top strip, too far right")
+            << 2 << int(Qt::MiddleButton) << QPoint(1900, 700) << 1920 - 474;
+        QTest::newRow("right on the picture patch, click") << 3 << int(Qt::RightButton) << QPoint() << 827;
+    }
     void dragFollowsTheSamples() {
+        QFETCH(int, label);
+        QFETCH(int, button);
+        QFETCH(QPoint, to);
+        QFETCH(int, left);
         FakeWorld world;
         CaptionStrip& strip = world.strip;
         world.startAndTick(80);
         world.state.autoHide = 1;
-        world.windows.pointer = {900, 12};
-        strip.onPointerTick();
-        strip.followDrag();
-        QCOMPARE(world.windows.geometry(&strip), QRect(827, 0, 477, 23)); // no press, no move
-
-        world.windows.cursorReadable = false; // a tick that cannot read the pointer keeps the last sample
-        strip.onPointerTick();
-        world.windows.cursorReadable = true;
-        world.windows.pointer = {950, 5};
-        strip.beginDrag();
-        QVERIFY(strip.dragging);
-        QCOMPARE(QPoint(strip.grabOffset.x, strip.grabOffset.y), QPoint(73, 12));
-
-        world.windows.pointer = {500, 700};
-        strip.followDrag();
-        QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(827, 0));
-        strip.onPointerTick();
-        QCOMPARE(world.windows.geometry(&strip), QRect(427, 688, 477, 23));
-        strip.endDrag();
-        QCOMPARE(world.windows.geometry(&strip), QRect(427, 0, 477, 23));
-        QCOMPARE(toQRect(strip.recordedRect), QRect(427, 0, 477, 23));
-        QVERIFY(!strip.dragging);
-    }
-
-    // A release, a plain click on a collapsed strip too, leaves the strip open at the top edge with its left edge on
-    // the screen, and records that rectangle.
-    void releaseClampsIntoTheScreen_data() {
-        constexpr int kLimitTwips = 1920 * 15 - 7110;
-        QTest::addColumn<int>("leftTwips");
-        QTest::addColumn<int>("expectedPixels");
-        QTest::newRow("click without a move") << 827 * 15 << 827;
-        QTest::newRow("left of the screen") << -300 << 0;
-        QTest::newRow("too far right") << kLimitTwips + 110 << kLimitTwips / 15;
-        QTest::newRow("exactly at the limit") << kLimitTwips << kLimitTwips / 15;
-        QTest::newRow("inside") << 6000 << 400;
-    }
-    void releaseClampsIntoTheScreen() {
-        QFETCH(int, leftTwips);
-        QFETCH(int, expectedPixels);
-        FakeWorld world;
-        world.startAndTick(80);
-        world.strip.recordedRect = {};
-        world.strip.beginDrag();
-        world.windows.moveWindow(&world.strip, leftTwips / 15, 0, 477, 1);
-        world.strip.endDrag();
-        QCOMPARE(world.windows.geometry(&world.strip), QRect(expectedPixels, 0, 477, 23));
-        QCOMPARE(toQRect(world.strip.recordedRect), QRect(expectedPixels, 0, 477, 23));
-    }
-
-    void everyButtonAndEveryLabelDrags_data() {
-        QTest::addColumn<int>("label");
-        QTest::addColumn<int>("button");
-        QTest::newRow("left on the Spanish line") << 0 << int(Qt::LeftButton);
-        QTest::newRow("right on the English line") << 1 << int(Qt::RightButton);
-        QTest::newRow("middle on the top strip") << 2 << int(Qt::MiddleButton);
-        QTest::newRow("right on the picture patch") << 3 << int(Qt::RightButton);
-    }
-    void everyButtonAndEveryLabelDrags() {
-        QFETCH(int, label);
-        QFETCH(int, button);
-        FakeWorld world;
-        CaptionStrip& strip = world.strip;
-        world.startAndTick(80);
         QWidget* target =
             QList<QWidget*>{strip.spanishLine, strip.englishLine, strip.topEdgeBand, strip.menuPatch}[label];
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::MouseButton(button), {});
+        if (to.isNull())
+            strip.setHeightTwips(CaptionStrip::kCollapsedHeightTwips);
         world.windows.pointer = {900, 10};
         strip.onPointerTick();
+        QCoreApplication::sendEvent(target, &move);
+        QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(827, 0)); // no press, no move
+        world.windows.pointer = {950, 5};
         QTest::mousePress(target, Qt::MouseButton(button), {}, QPoint(1, 1));
         QVERIFY(strip.dragging);
-        world.windows.pointer = {600, 300};
-        strip.onPointerTick();
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::MouseButton(button), {});
-        QCoreApplication::sendEvent(target, &move);
-        QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(600 - 73, 300 - 10));
+        QCOMPARE(QPoint(strip.grabOffset.x, strip.grabOffset.y), QPoint(73, 10));
+
+        if (!to.isNull()) {
+            world.windows.cursorReadable = false; // a tick that cannot read the pointer keeps the last sample
+            strip.onPointerTick();
+            QCOMPARE(world.windows.geometry(&strip), QRect(827, 0, 477, 23));
+            world.windows.cursorReadable = true;
+            world.windows.pointer = {to.x(), to.y()};
+            QCoreApplication::sendEvent(target, &move);
+            QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(827, 0));
+            strip.onPointerTick();
+            QCOMPARE(world.windows.geometry(&strip), QRect(to - QPoint(73, 10), QSize(477, 23)));
+        }
         QTest::mouseRelease(target, Qt::MouseButton(button), {}, QPoint(2, 2));
         QVERIFY(!strip.dragging);
-        QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(527, 0));
+        QCOMPARE(world.windows.geometry(&strip), QRect(left, 0, 477, 23));
+        QCOMPARE(toQRect(strip.recordedRect), QRect(left, 0, 477, 23));
+    }
+
+    // Only a full-screen window of another program on the strip's own screen sends it aside.
+    void stepsAsideOnlyForAFullScreenWindowOnItsScreen_data() {
+        QTest::addColumn<std::optional<ActiveWindow>>("active");
+        QTest::addColumn<bool>("aside");
+        const PixelRect left{0, 0, 1920, 1080};
+        const PixelRect right{1920, 0, 3840, 1080};
+        QTest::newRow("full screen on the strip's screen")
+            << std::optional(ActiveWindow{true, false, true, left}) << true;
+        QTest::newRow("full screen on another screen")
+            << std::optional(ActiveWindow{true, false, true, right}) << false;
+        QTest::newRow("maximised, not full screen") << std::optional(ActiveWindow{true, false, false, {}}) << false;
+        QTest::newRow("no active window") << std::optional(ActiveWindow{}) << false;
+        QTest::newRow("our own window") << std::optional(ActiveWindow{true, true, true, left}) << false;
+        QTest::newRow("the window manager does not say") << std::optional<ActiveWindow>() << false;
+    }
+    void stepsAsideOnlyForAFullScreenWindowOnItsScreen() {
+        QFETCH(std::optional<ActiveWindow>, active);
+        QFETCH(bool, aside);
+        QCOMPARE(stepsAside(active, {0, 0, 1920, 1080}), aside);
     }
 };
 

@@ -12,24 +12,17 @@ class TestSingleInstance : public QObject {
     Q_OBJECT
 
 private slots:
-    // A lock left by a crashed copy, beside the socket file it left, must not keep the next one out.
-    void laterCopyWakesTheFirst_data() {
-        QTest::addColumn<bool>("staleLock");
-        QTest::newRow("no earlier copy") << false;
-        QTest::newRow("lock of a crashed copy") << true;
-    }
+    // A lock left by a crashed copy, beside the socket file it left, must not keep the next one out. Without
+    // such leftovers the real program's tests cover it.
     void laterCopyWakesTheFirst() {
-        QFETCH(bool, staleLock);
         QTemporaryDir runtime;
         QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        if (staleLock) {
-            QFile lock(runtime.path() + QStringLiteral("/parlavo.lock"));
-            QVERIFY(lock.open(QIODevice::WriteOnly));
-            lock.write(QByteArrayLiteral("2147483646\nparlavo\n") + QHostInfo::localHostName().toUtf8() + "\n");
-            QFile socket(runtime.path() + QStringLiteral("/parlavo.socket"));
-            QVERIFY(socket.open(QIODevice::WriteOnly));
-        }
+        QFile lock(runtime.path() + QStringLiteral("/parlavo.lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArrayLiteral("2147483646\nparlavo\n") + QHostInfo::localHostName().toUtf8() + "\n");
+        lock.close();
+        QVERIFY(QFile(runtime.path() + QStringLiteral("/parlavo.socket")).open(QIODevice::WriteOnly));
         SingleInstance first;
         QVERIFY(first.becomePrimary());
         QSignalSpy shown(&first, &SingleInstance::activationRequested);

@@ -1,4 +1,3 @@
-#include "core/integer16.h"
 #include "lessons/playback_cycle.h"
 
 #include <QTest>
@@ -72,13 +71,6 @@ private slots:
         QCOMPARE(view.events.join(u' '), firstCycle);
         view.run(state, 500 - view.tick);
         QCOMPARE(view.nextAt, nextAt);
-    }
-
-    void counterOverflowIsTheCallers() {
-        SharedState state;
-        state.cycleTick = 32767;
-        RecordingView view;
-        QVERIFY_THROWS_EXCEPTION(OverflowError, playbackTick(state, view));
     }
 };
 

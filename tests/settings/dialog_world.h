@@ -17,15 +17,11 @@ namespace parlavo::test {
 // so tests can tell whether the entry was applied before the settings were saved.
 class RecordingAutostart final : public Autostart {
 public:
-    explicit RecordingAutostart(const FakeSettingsStore& store) : mStore(store) {}
-
+    explicit RecordingAutostart(const FakeSettingsStore& watched) : store(watched) {}
+    const FakeSettingsStore& store;
     QStringList calls;
-
-    void writeEntry() override { calls << QStringLiteral("write@%1").arg(mStore.writes.size()); }
-    void removeEntry() override { calls << QStringLiteral("remove@%1").arg(mStore.writes.size()); }
-
-private:
-    const FakeSettingsStore& mStore;
+    void writeEntry() override { calls << QStringLiteral("write@%1").arg(store.writes.size()); }
+    void removeEntry() override { calls << QStringLiteral("remove@%1").arg(store.writes.size()); }
 };
 
 // The record's number fields and their settings names.
@@ -73,7 +69,6 @@ struct DialogWorld {
         setFields(world.state, "ce=1 n=2 ctime=3 etime=5 psave=1 ssave=1 voice=1 guage=1 guagen=11000 sspeed=150");
         world.state.firstRunMarker = QStringLiteral("1");
     }
-    SharedState& state() { return world.state; }
     SettingsDialog& open() { return *(dialog = showSettingsDialog(world.strip, world.store, autostart)); }
 };
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -24,8 +25,9 @@ bool writeFile(const QString& path, const QByteArray& text) {
 }
 
 // The command line an Exec value stands for, ready for the shell: the string escapes every value has
-// (\s \n \t \r \\) undone, then "%%" as a percent sign. Double quotes and the backslashes inside them
-// follow the shell's rules, so the shell itself then splits the line.
+// (\s \n \t \r \\) undone, then "%%" as a percent sign; a lone one starts a field code, which loses it here
+// so that the path breaks. Double quotes and the backslashes inside them follow the shell's rules, so the
+// shell itself then splits the line.
 QString execCommand(const QByteArray& entry) {
     const int start = entry.indexOf("\nExec=") + 6;
     const QString value = QString::fromUtf8(entry.mid(start, entry.indexOf('\n', start) - start));
@@ -37,7 +39,7 @@ QString execCommand(const QByteArray& entry) {
         else
             command += value[i];
     }
-    return command.replace(QStringLiteral("%%"), QStringLiteral("%"));
+    return command.replace(QRegularExpression(QStringLiteral("%(.)")), QStringLiteral("\\1"));
 }
 
 } // namespace
