@@ -118,7 +118,6 @@ public:
     void setMenuPictureEnabled(bool enabled);
     SplashWindow* splash() const { return mSplash.get(); }
     SharedState& state() const { return mState; }
-    PositionKeeper& positionKeeper() { return mPositionKeeper; }
     WindowSystem& windows() const { return mServices.windows; }
     // The colour the strip along the lower edge is drawn in, or an invalid colour when it is erased.
     QColor stripColour() const;

@@ -26,8 +26,6 @@ public:
     // Writes the position if it moved since it was last stored; the armed timer ends here.
     void saveIfMoved();
 
-    bool isArmed() const { return mTimer.isActive(); }
-
 private:
     bool moved() const;
 
