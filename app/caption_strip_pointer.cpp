@@ -30,20 +30,15 @@ void CaptionStrip::stepAsideForFullScreen() {
         return;
     mSteppedAside = aside;
     if (aside) {
-        for (QTimer* timer : {&playbackTimer, &spanishEntryTimer, &englishRiseTimer}) {
-            if (timer->isActive()) {
-                timer->stop();
-                mHeldForFullScreen.push_back(timer);
-            }
-        }
+        mHeldForFullScreen =
+            stopRunning(std::initializer_list<QTimer*>{&playbackTimer, &spanishEntryTimer, &englishRiseTimer});
         hide();
         showBird(false);
     } else {
         show();
         windows().keepOnTop(this);
         showBird(mBirdShown);
-        for (QTimer* timer : mHeldForFullScreen)
-            timer->start();
+        startAll(mHeldForFullScreen);
         mHeldForFullScreen.clear();
     }
 }
