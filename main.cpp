@@ -65,6 +65,7 @@ int main(int argc, char* argv[]) {
         return EXIT_SUCCESS;
     if (!chooseDisplay())
         return EXIT_FAILURE;
+    sendWindowPicturesOverConnection();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Parlavo"));

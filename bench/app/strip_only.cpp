@@ -7,6 +7,7 @@
 using namespace parlavo;
 
 int main(int argc, char* argv[]) {
+    sendWindowPicturesOverConnection();
     QApplication app(argc, argv);
     StripWithoutBird program;
     program.strip.start();
