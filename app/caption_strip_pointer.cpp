@@ -8,7 +8,10 @@
 namespace parlavo {
 
 void CaptionStrip::autoHideStep(int countdown) {
-    windows().pointerPosition(pointerSample);
+    // Asking the X server where the pointer is costs a round trip, so it is asked only while the answer
+    // counts: for an auto-hiding strip once the intro is over, and during a drag.
+    if (dragging || (mState.autoHide != 0 && countdown <= 0))
+        windows().pointerPosition(pointerSample);
     const bool open = stripStaysOpen(countdown, mState.autoHide, recordedRect, pointerSample, isOpen());
     setHeightTwips(open ? openHeightTwips : kCollapsedHeightTwips);
     windows().keepOnTop(this);
@@ -62,6 +65,7 @@ void CaptionStrip::showBird(bool shown) {
 }
 
 void CaptionStrip::beginDrag() {
+    windows().pointerPosition(pointerSample);
     dragging = true;
     grabOffset = grabOffsetFor(pointerSample, recordedRect);
 }
