@@ -74,11 +74,16 @@ void paintBody(QPainter& painter) {
     painter.drawEllipse(QPointF(80.0, 60.0), 5.5, 4.0);
 }
 
-void paintWings(QPainter& painter, qreal lift) {
+void paintFarWing(QPainter& painter) {
     painter.setPen(outlinePen(kOutline));
     painter.setBrush(kFeatherDeep);
     painter.drawPath(feather({86.0, 72.0}, 36.0, 17.0, 200.0)); // resting at the far side
-    // The near wing swings up from the shoulder to wave.
+}
+
+// The near wing swings up from the shoulder to wave.
+void paintNearWing(QPainter& painter, qreal lift) {
+    painter.setPen(outlinePen(kOutline));
+    painter.setBrush(kFeatherDeep);
     painter.drawPath(feather({33.0, 74.0}, 36.0, 17.0, 165.0 - lift * 210.0));
 }
 
@@ -135,25 +140,65 @@ void paintBeak(QPainter& painter, qreal open) {
     painter.drawPath(upper);
 }
 
-} // namespace
-
-void paintBird(QPainter& painter, const QRectF& target, const BirdPose& pose) {
-    if (pose.size <= 0.0)
-        return;
-    painter.save();
+// Maps the bird's logical units into the target, grown or shrunk about its feet.
+void placeBird(QPainter& painter, const QRectF& target, const BirdPose& pose) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(target.topLeft());
     painter.scale(target.width() / kBirdArea.width(), target.height() / kBirdArea.height());
     painter.translate(kFeet);
     painter.scale(pose.size, pose.size);
     painter.translate(-kFeet);
+}
 
+// Everything the beak may cover at any opening, its outline's width and a pixel of smoothing included.
+const QRectF kBeakBounds(47.0, 49.0, 26.0, 25.0);
+
+} // namespace
+
+void paintBirdBack(QPainter& painter, const QRectF& target, const BirdPose& pose) {
+    if (pose.size <= 0.0)
+        return;
+    painter.save();
+    placeBird(painter, target, pose);
     paintTailAndFeet(painter);
     paintBody(painter);
-    paintWings(painter, pose.wingLift);
+    paintFarWing(painter);
+    painter.restore();
+}
+
+void paintBirdFront(QPainter& painter, const QRectF& target, const BirdPose& pose) {
+    if (pose.size <= 0.0)
+        return;
+    painter.save();
+    placeBird(painter, target, pose);
+    paintNearWing(painter, pose.wingLift);
     paintEyes(painter, pose.eyesOpen);
+    painter.restore();
+}
+
+void paintBirdBeak(QPainter& painter, const QRectF& target, const BirdPose& pose) {
+    if (pose.size <= 0.0)
+        return;
+    painter.save();
+    placeBird(painter, target, pose);
     paintBeak(painter, pose.beakOpen);
     painter.restore();
+}
+
+void paintBird(QPainter& painter, const QRectF& target, const BirdPose& pose) {
+    paintBirdBack(painter, target, pose);
+    paintBirdFront(painter, target, pose);
+    paintBirdBeak(painter, target, pose);
+}
+
+QRect beakArea(const QRectF& target, const BirdPose& pose) {
+    QTransform transform;
+    transform.translate(target.left(), target.top());
+    transform.scale(target.width() / kBirdArea.width(), target.height() / kBirdArea.height());
+    transform.translate(kFeet.x(), kFeet.y());
+    transform.scale(pose.size, pose.size);
+    transform.translate(-kFeet.x(), -kFeet.y());
+    return transform.mapRect(kBeakBounds).toAlignedRect();
 }
 
 } // namespace parlavo

@@ -10,6 +10,9 @@
 #include <QRandomGenerator>
 #include <QScreen>
 
+#include <algorithm>
+#include <cstring>
+
 namespace parlavo {
 
 namespace {
@@ -17,6 +20,7 @@ namespace {
 constexpr QSize kWindowSize(132, 143);
 constexpr int kBlinkMinMs = 3000;
 constexpr int kBlinkMaxMs = 7000;
+constexpr int kCopyBandRows = 64;
 
 } // namespace
 
@@ -56,24 +60,58 @@ void BirdWindow::setBeakOpening(qreal opening) {
     if (pose().beakOpen == opening)
         return;
     animator_.setBeakOpening(opening);
-    update();
+    // While the bird speaks only the beak moves: redraw and send just its corner of the window.
+    update(beakArea(rect(), pose()));
 }
 
 QImage BirdWindow::picture() const {
-    return pictureOf(pose());
-}
-
-QImage BirdWindow::pictureOf(const BirdPose& pose) const {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    paintBird(painter, rect(), pose);
+    paintBird(painter, rect(), pose());
     return image;
 }
 
 void BirdWindow::paintEvent(QPaintEvent*) {
+    const BirdPose now = pose();
     QPainter painter(this);
-    paintBird(painter, rect(), pose());
+    // Qt's raster engine hands a copy of more than about 96 rows to its helper threads, waking two more threads on
+    // every frame of a wave; bands lower than that are copied on this thread.
+    const QImage& body = bodyPicture(now);
+    const qreal ratio = body.devicePixelRatio();
+    for (int top = 0; top < height(); top += kCopyBandRows) {
+        const int rows = std::min(kCopyBandRows, height() - top);
+        painter.drawImage(QPointF(0, top), body, QRectF(0, top * ratio, body.width(), rows * ratio));
+    }
+    paintBirdBeak(painter, rect(), now);
+}
+
+// Drawing the bird from its curves is most of what it costs to show, so the layers that did not move are kept as
+// pictures: the back until the size changes, the back and front together until a wave or a blink moves them. A
+// speaking bird's frames then only copy its body and draw the beak on top.
+const QImage& BirdWindow::bodyPicture(const BirdPose& pose) {
+    BirdPose body = pose;
+    body.beakOpen = 0.0;
+    const qreal ratio = devicePixelRatioF();
+    if (body == bodyPose_ && body_.devicePixelRatio() == ratio)
+        return body_;
+    const BirdPose back{body.size, 1.0, 0.0, 0.0};
+    if (!(back == backPose_) || back_.devicePixelRatio() != ratio) {
+        back_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        back_.setDevicePixelRatio(ratio);
+        back_.fill(Qt::transparent);
+        QPainter painter(&back_);
+        paintBirdBack(painter, rect(), back);
+        backPose_ = back;
+    }
+    if (body_.size() == back_.size() && body_.devicePixelRatio() == ratio)
+        std::memcpy(body_.bits(), back_.constBits(), size_t(back_.sizeInBytes()));
+    else
+        body_ = back_.copy();
+    QPainter painter(&body_);
+    paintBirdFront(painter, rect(), body);
+    bodyPose_ = body;
+    return body_;
 }
 
 void BirdWindow::mousePressEvent(QMouseEvent* event) {
@@ -137,7 +175,12 @@ void BirdWindow::updateShape(const BirdPose& pose) {
     if (shapedFor_ == outline)
         return;
     shapedFor_ = outline;
-    setMask(opaqueArea(pictureOf(outline)));
+    // Closed or open, the eyes lie inside the head and change no pixel's transparency.
+    QImage picture = bodyPicture(pose).copy();
+    QPainter painter(&picture);
+    paintBirdBeak(painter, rect(), outline);
+    painter.end();
+    setMask(opaqueArea(picture));
 }
 
 void BirdWindow::placeAtScreenCorner() {

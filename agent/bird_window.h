@@ -3,6 +3,7 @@
 #include "agent/bird_animator.h"
 #include "agent/clock.h"
 
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
@@ -45,7 +46,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage pictureOf(const BirdPose& pose) const;
+    const QImage& bodyPicture(const BirdPose& pose);
     void startMotion(BirdAnimator::Motion motion);
     void showFrame();
     void scheduleBlink();
@@ -59,6 +60,10 @@ private:
     std::optional<QPoint> grip_;        // where the pointer holds the bird while dragging, in the window
     std::optional<BirdPose> shapedFor_; // the outline the window mask was last cut to
     std::optional<QPoint> home_;
+    QImage back_; // the bird's back as last drawn for backPose_
+    std::optional<BirdPose> backPose_;
+    QImage body_; // the bird without its beak, as last drawn for bodyPose_
+    std::optional<BirdPose> bodyPose_;
 };
 
 } // namespace parlavo

@@ -1,6 +1,8 @@
+#include "agent/bird_painter.h"
 #include "agent/character_stage.h"
 #include "agent/window_shape.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace parlavo;
@@ -52,6 +54,44 @@ private slots:
         QVERIFY(!stage.balloon().isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!bird.isVisible(), 10000);
         QVERIFY(!bird.isAnimating() && !bird.isBlinkPending());
+    }
+
+    // The window keeps the bird's still layers as pictures and redraws only the beak's area while it speaks: every
+    // frame of a motion must equal the bird drawn whole, the beak must never reach outside its area, and the eyes,
+    // which the window's outline ignores, must never change which pixels are transparent.
+    void keptLayersDrawTheWholeBird() {
+        struct HandClock final : Clock {
+            qint64 now = 0;
+            qint64 nowMs() const override { return now; }
+        } clock;
+        BirdWindow bird(clock);
+        bird.appear();
+        for (const qint64 at : {100, 300, 1000, -1, 1100, 1300, 1500}) {
+            if (at < 0) {
+                bird.wave();
+                continue;
+            }
+            clock.now = at;
+            bird.setBeakOpening(at % 700 / 700.0);
+            QCOMPARE(bird.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), bird.picture());
+        }
+        const auto draw = [&bird](const BirdPose& pose) {
+            QImage image(bird.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            paintBird(painter, bird.rect(), pose);
+            return image;
+        };
+        for (const qreal size : {0.3, 1.0, 1.2}) {
+            const QImage shut = draw({size, 1.0, 0.0, 0.0});
+            const QImage open = draw({size, 1.0, 1.0, 0.0});
+            const QRect area = beakArea(bird.rect(), {size, 1.0, 0.0, 0.0});
+            for (int y = 0; y < shut.height(); ++y)
+                for (int x = 0; x < shut.width(); ++x)
+                    QVERIFY2(shut.pixel(x, y) == open.pixel(x, y) || area.contains(x, y),
+                             qPrintable(QStringLiteral("size %1 at %2,%3").arg(size).arg(x).arg(y)));
+            QCOMPARE(opaqueArea(draw({size, 0.0, 1.0, 0.7})), opaqueArea(draw({size, 1.0, 1.0, 0.7})));
+        }
     }
 
     void balloonShowsTheLineBesideTheBird() {
