@@ -4,6 +4,7 @@
 #include "core/qt_desktop_services.h"
 #include "core/qt_settings_store.h"
 #include "core/qt_window_system.h"
+#include "core/running_cost.h"
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
 #include "menu/strip_menu.h"
@@ -65,7 +66,7 @@ int main(int argc, char* argv[]) {
         return EXIT_SUCCESS;
     if (!chooseDisplay())
         return EXIT_FAILURE;
-    sendWindowPicturesOverConnection();
+    keepRunningCostLow();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Parlavo"));

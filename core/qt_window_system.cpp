@@ -19,11 +19,6 @@ QSize primaryScreenSize() {
 
 } // namespace
 
-void sendWindowPicturesOverConnection() {
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-}
-
 bool QtWindowSystem::pointerPosition(PixelPoint& point) {
     if (!QGuiApplication::primaryScreen())
         return false;
