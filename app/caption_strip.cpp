@@ -1,5 +1,6 @@
 #include "app/caption_strip.h"
 
+#include "app/carried_picture.h"
 #include "app/splash_window.h"
 #include "caption/caption_label.h"
 #include "caption/caption_style.h"
@@ -11,7 +12,6 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QToolTip>
 
 namespace parlavo {
@@ -34,7 +34,6 @@ constexpr TwipsRect kMenuPicture = {6840, 45, 270, 270};
 constexpr int kEnglishLeft = 0;
 constexpr int kEnglishWidth = 6650;
 constexpr int kEnglishHeight = 330;
-constexpr int kMenuPicturePixels = 16;
 
 QRect toPixels(const TwipsRect& r) {
     return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height));
@@ -56,14 +55,6 @@ QLabel* makeSolidLabel(QWidget* parent, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     label->setPalette(palette);
     return label;
-}
-
-QPixmap loadMenuPicture() {
-    QPixmap picture(kMenuPicturePixels, kMenuPicturePixels);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    QSvgRenderer(QStringLiteral(":/menu.svg")).render(&painter);
-    return picture;
 }
 
 } // namespace
@@ -112,7 +103,7 @@ void CaptionStrip::buildControls() {
     menuPicture = new QLabel(this);
     menuPicture->setGeometry(toPixels(kMenuPicture));
     menuPicture->setAlignment(Qt::AlignCenter);
-    menuPicture->setPixmap(loadMenuPicture());
+    menuPicture->setPixmap(loadPicture(kMenuPictureDrawing));
     menuPicture->setMouseTracking(true);
     mColourStrip = new ColourStrip(this);
 

@@ -16,8 +16,6 @@ public:
 
     explicit VersionWindow(QWidget* parent = nullptr);
 
-    static QPixmap versionPicture();
-
 signals:
     void pictureClicked();
 
