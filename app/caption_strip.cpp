@@ -82,7 +82,7 @@ CaptionStrip::CaptionStrip(SharedState& state, CaptionStripServices services, QW
         timer->setTimerType(Qt::PreciseTimer);
         connect(timer, &QTimer::timeout, this, handler);
     }
-    pointerTimer.setInterval(60);
+    pointerTimer.setInterval(kPointerTickMs);
     colourStripTimer.setInterval(1500);
     englishRiseTimer.setInterval(50);
     spanishEntryTimer.setInterval(80);

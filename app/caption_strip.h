@@ -47,7 +47,9 @@ public:
     static constexpr int kOpenHeightTwips = 340;
     static constexpr int kCollapsedHeightTwips = 20;
     static constexpr int kEnglishRestTop = 400;
-    // Pointer ticks between two questions to the window manager about a full-screen window.
+    static constexpr int kPointerTickMs = 60;
+    // Pointer ticks between two questions to the window manager about a full-screen window; an idle strip's
+    // ticks come this many times less often, each standing for as many.
     static constexpr int kStepAsideCheckTicks = 8;
 
     CaptionStrip(SharedState& state, CaptionStripServices services, QWidget* parent = nullptr);
@@ -163,6 +165,7 @@ private:
     void loadCharacter();
     void autoHideStep(int countdown);
     void stepAsideForFullScreen();
+    void pacePointerTicks();
     void showBird(bool shown);
     void applyIntroStep(int countdown);
     void showCaptionWindow();

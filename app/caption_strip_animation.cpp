@@ -12,6 +12,7 @@ void CaptionStrip::onPointerTick() {
     const int countdown = mState.introCountdown;
     autoHideStep(countdown);
     applyIntroStep(countdown);
+    pacePointerTicks();
 }
 
 void CaptionStrip::applyIntroStep(int countdown) {

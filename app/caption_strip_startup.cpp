@@ -31,7 +31,7 @@ void CaptionStrip::start() {
 
     placeSplash();
 
-    pointerTimer.setInterval(60);
+    pointerTimer.setInterval(kPointerTickMs);
     pointerTimer.start();
     colourStripTimer.setInterval(1500);
     colourStripTimer.start();

@@ -23,15 +23,9 @@ public:
     PixelRect screenOf(QWidget* window) override;
 
 private:
-    static constexpr qint64 kRaiseIntervalMs = 500;
+    static constexpr qint64 kRaiseIntervalMs = 450; // twice a second, from fast or idle pointer ticks
     QElapsedTimer mLastRaise;
 };
-
-// Call before the application object exists. On X11 Qt hands window pictures over through shared memory
-// and then waits for the X server before it may paint into that memory again: a round trip, and two
-// more wake-ups, for every repaint. Our windows are small, so sending their pixels down the connection
-// costs less. A setting the user made in the environment stands.
-void sendWindowPicturesOverConnection();
 
 // Flags for a borderless top-level window that never takes the keyboard and is placed exactly.
 void makeBorderlessWindow(QWidget* window, bool topmost);

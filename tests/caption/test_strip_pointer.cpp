@@ -107,6 +107,33 @@ private slots:
         QCOMPARE(toQRect(strip.recordedRect), QRect(left, 0, 477, 23));
     }
 
+    // After the intro, with nothing following the pointer, the tick comes eight times less often and asks the window
+    // manager every time; auto-hide or a drag brings the 60 ms tick back.
+    void ticksSlowDownWhileNothingFollowsThePointer() {
+        FakeWorld world;
+        CaptionStrip& strip = world.strip;
+        world.startAndTick(60);
+        QCOMPARE(strip.pointerTimer.interval(), 60);
+        for (int tick = 60; tick < 80; ++tick)
+            strip.onPointerTick();
+        QCOMPARE(strip.pointerTimer.interval(), 480);
+        world.windows.active = ActiveWindow{true, false, true, {0, 0, 1920, 1080}};
+        strip.onPointerTick();
+        QVERIFY(strip.steppedAside());
+        world.windows.active.reset();
+        strip.onPointerTick();
+        QVERIFY(!strip.steppedAside());
+
+        QTest::mousePress(strip.spanishLine, Qt::LeftButton, {}, QPoint(1, 1));
+        QCOMPARE(strip.pointerTimer.interval(), 60);
+        QTest::mouseRelease(strip.spanishLine, Qt::LeftButton, {}, QPoint(1, 1));
+        strip.onPointerTick();
+        QCOMPARE(strip.pointerTimer.interval(), 480);
+        world.state.autoHide = 1;
+        strip.onPointerTick();
+        QCOMPARE(strip.pointerTimer.interval(), 60);
+    }
+
     // Only a full-screen window of another program on the strip's own screen sends it aside.
     void stepsAsideOnlyForAFullScreenWindowOnItsScreen_data() {
         QTest::addColumn<std::optional<ActiveWindow>>("active");
