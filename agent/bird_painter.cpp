@@ -81,10 +81,14 @@ void paintFarWing(QPainter& painter) {
 }
 
 // The near wing swings up from the shoulder to wave.
+QPainterPath nearWing(qreal lift) {
+    return feather({33.0, 74.0}, 36.0, 17.0, 165.0 - lift * 210.0);
+}
+
 void paintNearWing(QPainter& painter, qreal lift) {
     painter.setPen(outlinePen(kOutline));
     painter.setBrush(kFeatherDeep);
-    painter.drawPath(feather({33.0, 74.0}, 36.0, 17.0, 165.0 - lift * 210.0));
+    painter.drawPath(nearWing(lift));
 }
 
 void paintEyes(QPainter& painter, qreal open) {
@@ -141,17 +145,29 @@ void paintBeak(QPainter& painter, qreal open) {
 }
 
 // Maps the bird's logical units into the target, grown or shrunk about its feet.
-void placeBird(QPainter& painter, const QRectF& target, const BirdPose& pose) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / kBirdArea.width(), target.height() / kBirdArea.height());
-    painter.translate(kFeet);
-    painter.scale(pose.size, pose.size);
-    painter.translate(-kFeet);
+QTransform birdPlacement(const QRectF& target, const BirdPose& pose) {
+    QTransform placement;
+    placement.translate(target.left(), target.top());
+    placement.scale(target.width() / kBirdArea.width(), target.height() / kBirdArea.height());
+    placement.translate(kFeet.x(), kFeet.y());
+    placement.scale(pose.size, pose.size);
+    placement.translate(-kFeet.x(), -kFeet.y());
+    return placement;
 }
 
-// Everything the beak may cover at any opening, its outline's width and a pixel of smoothing included.
+void placeBird(QPainter& painter, const QRectF& target, const BirdPose& pose) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setWorldTransform(birdPlacement(target, pose), true);
+}
+
+// What a part may cover, its outline's width and a pixel of smoothing included: the beak at any opening, the
+// eyes open or shut, the near wing at one lift.
+constexpr qreal kEdgeMargin = 2.5;
 const QRectF kBeakBounds(47.0, 49.0, 26.0, 25.0);
+const QRectF kEyesBounds(37.0, 33.0, 46.0, 26.0);
+QRectF nearWingBounds(qreal lift) {
+    return nearWing(lift).boundingRect().adjusted(-kEdgeMargin, -kEdgeMargin, kEdgeMargin, kEdgeMargin);
+}
 
 } // namespace
 
@@ -191,14 +207,19 @@ void paintBird(QPainter& painter, const QRectF& target, const BirdPose& pose) {
     paintBirdBeak(painter, target, pose);
 }
 
-QRect beakArea(const QRectF& target, const BirdPose& pose) {
-    QTransform transform;
-    transform.translate(target.left(), target.top());
-    transform.scale(target.width() / kBirdArea.width(), target.height() / kBirdArea.height());
-    transform.translate(kFeet.x(), kFeet.y());
-    transform.scale(pose.size, pose.size);
-    transform.translate(-kFeet.x(), -kFeet.y());
-    return transform.mapRect(kBeakBounds).toAlignedRect();
+QRect changedArea(const QRectF& target, const BirdPose& before, const BirdPose& after) {
+    if (before.size != after.size)
+        return target.toAlignedRect();
+    QRectF changed;
+    if (before.wingLift != after.wingLift)
+        changed = nearWingBounds(before.wingLift) | nearWingBounds(after.wingLift);
+    if (before.eyesOpen != after.eyesOpen)
+        changed |= kEyesBounds;
+    if (before.beakOpen != after.beakOpen)
+        changed |= kBeakBounds;
+    if (changed.isEmpty())
+        return {};
+    return birdPlacement(target, after).mapRect(changed).toAlignedRect();
 }
 
 } // namespace parlavo

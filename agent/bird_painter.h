@@ -20,8 +20,8 @@ void paintBird(QPainter& painter, const QRectF& target, const BirdPose& pose);
 void paintBirdBack(QPainter& painter, const QRectF& target, const BirdPose& pose);
 void paintBirdFront(QPainter& painter, const QRectF& target, const BirdPose& pose);
 void paintBirdBeak(QPainter& painter, const QRectF& target, const BirdPose& pose);
-// The pixels of the target the beak may touch at any opening, for this pose's size.
-QRect beakArea(const QRectF& target, const BirdPose& pose);
+// The pixels of the target that may differ between two poses, so a window can redraw only those.
+QRect changedArea(const QRectF& target, const BirdPose& before, const BirdPose& after);
 
 inline constexpr QSizeF kBirdArea{120.0, 130.0};
 

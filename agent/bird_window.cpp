@@ -43,7 +43,7 @@ void BirdWindow::appear() {
         placeAtScreenCorner();
     move(*home_);
     startMotion(BirdAnimator::Motion::Appear);
-    updateShape(pose());
+    updateShape(shown_);
     show();
 }
 
@@ -60,20 +60,29 @@ void BirdWindow::setBeakOpening(qreal opening) {
     if (pose().beakOpen == opening)
         return;
     animator_.setBeakOpening(opening);
-    // While the bird speaks only the beak moves: redraw and send just its corner of the window.
-    update(beakArea(rect(), pose()));
+    BirdPose next = shown_;
+    next.beakOpen = opening;
+    present(next);
+}
+
+// Only the pixels the new pose changes are redrawn and sent: while the bird speaks, just its beak.
+void BirdWindow::present(const BirdPose& pose) {
+    const QRect changed = changedArea(rect(), shown_, pose);
+    shown_ = pose;
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 QImage BirdWindow::picture() const {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    paintBird(painter, rect(), pose());
+    paintBird(painter, rect(), shown_);
     return image;
 }
 
 void BirdWindow::paintEvent(QPaintEvent*) {
-    const BirdPose now = pose();
+    const BirdPose now = shown_;
     QPainter painter(this);
     // Qt's raster engine hands a copy of more than about 96 rows to its helper threads, waking two more threads on
     // every frame of a wave; bands lower than that are copied on this thread.
@@ -143,7 +152,7 @@ void BirdWindow::startMotion(BirdAnimator::Motion motion) {
     blinkTimer_.stop();
     if (!frameTimer_.isActive())
         frameTimer_.start();
-    update();
+    present(pose());
 }
 
 void BirdWindow::showFrame() {
@@ -153,8 +162,9 @@ void BirdWindow::showFrame() {
         hide();
         return;
     }
-    updateShape(animator_.poseAt(now));
-    update();
+    const BirdPose frame = animator_.poseAt(now);
+    updateShape(frame);
+    present(frame);
     if (!animator_.isMoving(now)) {
         frameTimer_.stop();
         scheduleBlink();

@@ -32,7 +32,7 @@ public:
     BirdPose pose() const { return animator_.poseAt(clock_.nowMs()); }
     bool isAnimating() const { return frameTimer_.isActive(); }
     bool isBlinkPending() const { return blinkTimer_.isActive(); }
-    // The bird as it is drawn now, on a transparent background.
+    // The bird as it is on screen, drawn whole on a transparent background.
     QImage picture() const;
 
 signals:
@@ -47,6 +47,7 @@ protected:
 
 private:
     const QImage& bodyPicture(const BirdPose& pose);
+    void present(const BirdPose& pose);
     void startMotion(BirdAnimator::Motion motion);
     void showFrame();
     void scheduleBlink();
@@ -60,7 +61,8 @@ private:
     std::optional<QPoint> grip_;        // where the pointer holds the bird while dragging, in the window
     std::optional<BirdPose> shapedFor_; // the outline the window mask was last cut to
     std::optional<QPoint> home_;
-    QImage back_; // the bird's back as last drawn for backPose_
+    BirdPose shown_; // what the window shows
+    QImage back_;    // the bird's back as last drawn for backPose_
     std::optional<BirdPose> backPose_;
     QImage body_; // the bird without its beak, as last drawn for bodyPose_
     std::optional<BirdPose> bodyPose_;

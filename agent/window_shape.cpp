@@ -12,16 +12,20 @@ bool windowsNeedMasks() {
 }
 
 QRegion opaqueArea(const QImage& picture) {
-    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    // Premultiplied or not, a pixel is transparent exactly when its alpha is zero: either is read as it is.
+    const bool readable =
+        picture.format() == QImage::Format_ARGB32_Premultiplied || picture.format() == QImage::Format_ARGB32;
+    const QImage argb = readable ? picture : picture.convertToFormat(QImage::Format_ARGB32);
+    const int width = argb.width();
     QList<QRect> runs;
     for (int y = 0; y < argb.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         int x = 0;
-        while (x < argb.width()) {
-            while (x < argb.width() && qAlpha(row[x]) == 0)
+        while (x < width) {
+            while (x < width && qAlpha(row[x]) == 0)
                 ++x;
             const int start = x;
-            while (x < argb.width() && qAlpha(row[x]) != 0)
+            while (x < width && qAlpha(row[x]) != 0)
                 ++x;
             if (x > start)
                 runs.append(QRect(start, y, x - start, 1));
