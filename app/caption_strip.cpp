@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -121,9 +122,11 @@ bool CaptionStrip::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        beginDrag();
+    case QEvent::MouseButtonPress: {
+        const QPoint pressedAt = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        beginDrag({pressedAt.x(), pressedAt.y()});
         return true;
+    }
     case QEvent::MouseMove:
         followDrag();
         return true;

@@ -75,7 +75,7 @@ public:
     void chooseNextSentence();
 
     // Drag handlers shared by the four caption labels; buttons and positions of the event are not used.
-    void beginDrag();
+    void beginDrag(const PixelPoint& pressedAt);
     void followDrag();
     void endDrag();
 

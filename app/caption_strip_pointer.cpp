@@ -77,8 +77,10 @@ void CaptionStrip::showBird(bool shown) {
     }
 }
 
-void CaptionStrip::beginDrag() {
-    windows().pointerPosition(pointerSample);
+// The grab is where the press happened, from the event itself: by the time it is handled the pointer may already
+// be on its way.
+void CaptionStrip::beginDrag(const PixelPoint& pressedAt) {
+    pointerSample = pressedAt;
     dragging = true;
     pacePointerTicks();
     grabOffset = grabOffsetFor(pointerSample, recordedRect);
