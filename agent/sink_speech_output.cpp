@@ -3,19 +3,17 @@
 #include "agent/one_time_notice.h"
 #include "agent/sound_server_probe.h"
 
-#include <QAudioSink>
-#include <QBuffer>
 #include <QDeadlineTimer>
-#include <QMediaDevices>
 #include <QMutex>
-#include <QPointer>
-#include <QTimer>
+#include <QThread>
 #include <QWaitCondition>
+
+#include <pulse/context.h>
+#include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
-#include <cstring>
 
 namespace parlavo {
 
@@ -23,206 +21,232 @@ namespace {
 
 OneTimeNotice noSoundOutput("parlavo: no sound output could be opened; the bird speaks without sound");
 
-constexpr qint64 kDrainMarginMs = 250;
-constexpr int kProgressMs = 40; // how often the sound thread reports how far the sink has got
 constexpr int kServerProbeMs = 2000;
+constexpr int kConnectWaitMs = 2000; // for the server to accept the connection, or a line's stream
+constexpr unsigned long kConnectPollMs = 5;
 
-QtMessageHandler passOn = nullptr;
-
-// The sound system has its own words on standard error for a missing or failing sound server, each time it tries
-// again; our own notice says what matters, once.
-void dropSoundSystemComplaints(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    const bool fromSoundSystem = text.startsWith(QLatin1String("PulseAudioService:")) ||
-                                 text.startsWith(QLatin1String("\"Stream error:")) ||
-                                 text.startsWith(QLatin1String("Stream error:")) ||
-                                 (context.category && std::strncmp(context.category, "qt.multimedia", 13) == 0);
-    if (fromSoundSystem && type != QtFatalMsg)
-        return;
-    if (passOn)
-        passOn(type, context, text);
-    else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
-}
-
-void quietenSoundSystem() {
-    static const bool installed = [] {
-        passOn = qInstallMessageHandler(dropSoundSystemComplaints);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
-// The system's default output, on the sound thread. The sound system is only started once the sound server has
-// answered: until then each line looks again, so a server that comes later is found.
-QAudioDevice defaultOutput() {
-    static std::atomic<bool> soundSystemStarted = false;
-    if (!soundSystemStarted && !soundServerAnswers(kServerProbeMs))
-        return {};
-    soundSystemStarted = true;
-    return QMediaDevices::defaultAudioOutput();
+// Whether to try the sound server for a line. Until the server has answered once, each line looks again, with a time
+// limit, so a server that comes later is found and one that never answers holds nothing up.
+bool serverMayAnswer() {
+    static std::atomic<bool> answered = false;
+    if (!answered && soundServerAnswers(kServerProbeMs))
+        answered = true;
+    return answered;
 }
 
 enum class LineState { Opening, Playing, Played, Failed };
 
 } // namespace
 
-// The samples of one utterance, read by the sink as it needs them; tells once when the first of them leave.
-class PcmSource final : public QBuffer {
-public:
-    PcmSource(const QByteArray& pcm, std::function<void()> onFirstRead, QObject* parent)
-        : QBuffer(parent), onFirstRead_(std::move(onFirstRead)) {
-        setData(pcm);
-        open(QIODevice::ReadOnly);
-    }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const qint64 read = QBuffer::readData(data, maxSize);
-        if (read > 0 && onFirstRead_)
-            std::exchange(onFirstRead_, nullptr)();
-        return read;
-    }
-
-private:
-    std::function<void()> onFirstRead_;
-};
-
-// Plays one line after another on the sound thread, where it lives, and reports on them.
-class SoundPlayer final : public QObject {
-public:
-    SoundPlayer(SinkSpeechOutput::DeviceSource device, SinkSpeechOutput::Shared& shared);
-    ~SoundPlayer() override { retireSink(); }
-
-    void play(quint64 line, const Utterance& utterance);
-    void stop(quint64 line);
-
-private:
-    void report(LineState state, qint64 playedMs);
-    qint64 sinkPlayedMs() const { return std::min(durationMs_, sink_->processedUSecs() / 1000); }
-    void retireSink();
-    void onSinkStateChanged();
-
-    SinkSpeechOutput::DeviceSource device_;
-    SinkSpeechOutput::Shared& shared_;
-    QPointer<QAudioSink> sink_;
-    QPointer<PcmSource> source_;
-    QTimer drainTimer_; // from the last sample handed over until the sink has played it
-    QTimer progressTimer_;
-    quint64 line_ = 0;
-    qint64 durationMs_ = 0;
-};
+class SoundPlayer;
 
 struct SinkSpeechOutput::Shared {
     QMutex lock;
     QWaitCondition changed;
     quint64 line = 0; // the line the report is about
     LineState state = LineState::Played;
-    qint64 playedMs = 0;
+    qint64 playedMs = 0;               // how far a failed or played line got
+    qint64 startedMs = -1;             // clock time at which the server started playing the line
     SinkSpeechOutput* owner = nullptr; // null once the output is gone
 
     std::unique_ptr<SoundPlayer> player; // made, used and destroyed on the sound thread
 };
 
-SoundPlayer::SoundPlayer(SinkSpeechOutput::DeviceSource device, SinkSpeechOutput::Shared& shared)
-    : device_(std::move(device)), shared_(shared) {
-    drainTimer_.setSingleShot(true);
-    connect(&drainTimer_, &QTimer::timeout, this, [this] {
-        retireSink();
-        report(LineState::Played, durationMs_);
-    });
-    progressTimer_.setInterval(kProgressMs);
-    connect(&progressTimer_, &QTimer::timeout, this, [this] {
-        if (sink_)
-            report(LineState::Playing, sinkPlayedMs());
-    });
-    // Connecting to the sound server takes a moment; doing it now keeps the first line from waiting for it.
-    device_();
+// Plays one line after another straight on the PulseAudio server, and reports on them. A line is handed over whole,
+// in a stream whose buffer holds all of it, so nothing here wakes while it plays: the server says when it started
+// and when it drained, and the position in between is the time since it started. Its methods run on the sound
+// thread; the server's answers come on the connection's own thread, under its lock.
+class SoundPlayer final {
+public:
+    SoundPlayer(const Clock& clock, SinkSpeechOutput::ServerCheck serverMayAnswer, SinkSpeechOutput::Shared& shared)
+        : clock_(clock), serverMayAnswer_(std::move(serverMayAnswer)), shared_(shared) {}
+    ~SoundPlayer() { disconnect(); }
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    void play(quint64 line, const Utterance& utterance);
+    void stop(quint64 line);
+
+private:
+    bool connected();
+    void disconnect();
+    void retireStream();
+    template <typename Ready> bool waitFor(Ready ready);
+    void report(LineState state, qint64 playedMs, qint64 startedMs = -1);
+    qint64 reached() const;
+
+    static void onStreamState(pa_stream* stream, void* player);
+    static void onStarted(pa_stream* stream, void* player);
+    static void onDrained(pa_stream* stream, int success, void* player);
+
+    const Clock& clock_;
+    SinkSpeechOutput::ServerCheck serverMayAnswer_;
+    SinkSpeechOutput::Shared& shared_;
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    quint64 line_ = 0;
+    qint64 durationMs_ = 0;
+    qint64 startedMs_ = -1;
+};
+
+// The connection to the server is kept from line to line; one that failed is dropped and made again for the next.
+bool SoundPlayer::connected() {
+    if (context_ && pa_context_get_state(context_) == PA_CONTEXT_READY)
+        return true;
+    disconnect();
+    if (!serverMayAnswer_())
+        return false;
+    loop_ = pa_threaded_mainloop_new();
+    if (!loop_ || pa_threaded_mainloop_start(loop_) < 0)
+        return false;
+    pa_threaded_mainloop_lock(loop_);
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Parlavo");
+    const bool asked = context_ && pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
+    const bool ready = asked && waitFor([this] {
+                           const pa_context_state_t state = pa_context_get_state(context_);
+                           return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
+                       }) &&
+                       pa_context_get_state(context_) == PA_CONTEXT_READY;
+    pa_threaded_mainloop_unlock(loop_);
+    return ready;
+}
+
+void SoundPlayer::disconnect() {
+    if (!loop_)
+        return;
+    pa_threaded_mainloop_lock(loop_);
+    retireStream();
+    if (context_) {
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+        context_ = nullptr;
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    pa_threaded_mainloop_stop(loop_);
+    pa_threaded_mainloop_free(loop_);
+    loop_ = nullptr;
+}
+
+// Waits, with the connection's lock held, until ready() says so or the time is up. The server may stop answering at
+// any moment, so the wait is a bounded look every few milliseconds rather than one that could last for ever.
+template <typename Ready> bool SoundPlayer::waitFor(Ready ready) {
+    const QDeadlineTimer deadline(kConnectWaitMs);
+    while (!ready()) {
+        if (deadline.hasExpired())
+            return false;
+        pa_threaded_mainloop_unlock(loop_);
+        QThread::msleep(kConnectPollMs);
+        pa_threaded_mainloop_lock(loop_);
+    }
+    return true;
 }
 
 void SoundPlayer::play(quint64 line, const Utterance& utterance) {
-    retireSink();
+    if (loop_) {
+        pa_threaded_mainloop_lock(loop_);
+        retireStream();
+        pa_threaded_mainloop_unlock(loop_);
+    }
     line_ = line;
     durationMs_ = utterance.durationMs;
+    startedMs_ = -1;
     report(LineState::Opening, 0);
-    const QAudioDevice device = device_();
-    if (device.isNull()) {
+    if (!connected()) {
         report(LineState::Failed, 0);
         return;
     }
-
-    QAudioFormat format;
-    format.setSampleRate(utterance.sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    auto* sink = new QAudioSink(device, format, this);
-    source_ = new PcmSource(
-        utterance.pcm,
-        [this] {
-            QMutexLocker locked(&shared_.lock);
-            if (SinkSpeechOutput* owner = shared_.owner)
-                QMetaObject::invokeMethod(owner, [owner] { emit owner->soundStarted(); });
-        },
-        sink);
-    connect(sink, &QAudioSink::stateChanged, this, &SoundPlayer::onSinkStateChanged);
-    sink_ = sink;
-    sink->start(source_);
-    if (sink->error() != QAudio::NoError || sink->state() == QAudio::StoppedState) {
-        retireSink();
-        report(LineState::Failed, 0);
-        return;
+    pa_threaded_mainloop_lock(loop_);
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(utterance.sampleRate), 1};
+    const auto bytes = uint32_t(utterance.pcm.size());
+    // The whole line fits in the server's buffer, and it starts once all of it is there.
+    const pa_buffer_attr buffer{bytes, bytes, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
+    stream_ = pa_stream_new(context_, "speech", &spec, nullptr);
+    bool playing = false;
+    if (stream_) {
+        pa_stream_set_state_callback(stream_, &SoundPlayer::onStreamState, this);
+        pa_stream_set_started_callback(stream_, &SoundPlayer::onStarted, this);
+        playing = pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) >= 0 &&
+                  waitFor([this] {
+                      const pa_stream_state_t state = pa_stream_get_state(stream_);
+                      return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
+                  }) &&
+                  pa_stream_get_state(stream_) == PA_STREAM_READY &&
+                  pa_stream_write(stream_, utterance.pcm.constData(), bytes, nullptr, 0, PA_SEEK_RELATIVE) >= 0;
     }
-    report(LineState::Playing, 0);
-    progressTimer_.start();
+    if (playing) {
+        if (pa_operation* drain = pa_stream_drain(stream_, &SoundPlayer::onDrained, this))
+            pa_operation_unref(drain);
+        report(LineState::Playing, 0, startedMs_);
+    } else {
+        retireStream();
+        report(LineState::Failed, 0);
+    }
+    pa_threaded_mainloop_unlock(loop_);
 }
 
 void SoundPlayer::stop(quint64 line) {
-    if (line == line_)
-        retireSink();
+    if (line != line_ || !loop_)
+        return;
+    pa_threaded_mainloop_lock(loop_);
+    retireStream();
+    pa_threaded_mainloop_unlock(loop_);
 }
 
-void SoundPlayer::report(LineState state, qint64 playedMs) {
+// With the connection's lock held.
+void SoundPlayer::retireStream() {
+    if (!stream_)
+        return;
+    pa_stream_set_state_callback(stream_, nullptr, nullptr);
+    pa_stream_set_started_callback(stream_, nullptr, nullptr);
+    pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+    stream_ = nullptr;
+}
+
+void SoundPlayer::report(LineState state, qint64 playedMs, qint64 startedMs) {
     QMutexLocker locked(&shared_.lock);
     shared_.line = line_;
     shared_.state = state;
     shared_.playedMs = playedMs;
+    shared_.startedMs = startedMs;
     shared_.changed.wakeAll();
 }
 
-void SoundPlayer::retireSink() {
-    drainTimer_.stop();
-    progressTimer_.stop();
-    if (!sink_)
-        return;
-    sink_->disconnect(this);
-    sink_->stop();
-    sink_->deleteLater();
-    sink_ = nullptr;
+qint64 SoundPlayer::reached() const {
+    return startedMs_ < 0 ? 0 : std::min(durationMs_, clock_.nowMs() - startedMs_);
 }
 
-void SoundPlayer::onSinkStateChanged() {
-    if (!sink_)
-        return;
-    if (sink_->error() != QAudio::NoError && sink_->error() != QAudio::UnderrunError) {
-        const qint64 reached = sinkPlayedMs();
-        retireSink();
-        report(LineState::Failed, reached);
-    } else if (sink_->state() == QAudio::IdleState && source_ && source_->atEnd() && !drainTimer_.isActive()) {
-        // Everything is handed over, but the sink's buffer still holds the end of the line: stopping now would
-        // cut it off. Give it the buffer's length, and a little more, to play out.
-        const QAudioFormat format = sink_->format();
-        const qint64 bufferMs = format.durationForBytes(int(sink_->bufferSize())) / 1000;
-        drainTimer_.start(int(bufferMs + kDrainMarginMs));
-    }
+void SoundPlayer::onStreamState(pa_stream* stream, void* data) {
+    auto* player = static_cast<SoundPlayer*>(data);
+    if (stream == player->stream_ && !PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
+        player->report(LineState::Failed, player->reached());
 }
 
-SinkSpeechOutput::SinkSpeechOutput(const Clock& clock, DeviceSource device, QObject* parent)
+void SoundPlayer::onStarted(pa_stream* stream, void* data) {
+    auto* player = static_cast<SoundPlayer*>(data);
+    if (stream != player->stream_ || player->startedMs_ >= 0)
+        return;
+    player->startedMs_ = player->clock_.nowMs();
+    player->report(LineState::Playing, 0, player->startedMs_);
+    QMutexLocker locked(&player->shared_.lock);
+    if (SinkSpeechOutput* owner = player->shared_.owner)
+        QMetaObject::invokeMethod(owner, [owner] { emit owner->soundStarted(); });
+}
+
+void SoundPlayer::onDrained(pa_stream* stream, int success, void* data) {
+    auto* player = static_cast<SoundPlayer*>(data);
+    if (success && stream == player->stream_)
+        player->report(LineState::Played, player->durationMs_, player->startedMs_);
+}
+
+SinkSpeechOutput::SinkSpeechOutput(const Clock& clock, ServerCheck serverCheck, QObject* parent)
     : SpeechOutput(parent), clock_(clock), shared_(std::make_shared<Shared>()) {
-    quietenSoundSystem();
-    if (!device)
-        device = &defaultOutput;
+    if (!serverCheck)
+        serverCheck = &serverMayAnswer;
     shared_->owner = this;
-    thread_.post([shared = shared_, device = std::move(device)] {
-        shared->player = std::make_unique<SoundPlayer>(device, *shared);
+    thread_.post([shared = shared_, &clock, serverCheck = std::move(serverCheck)] {
+        shared->player = std::make_unique<SoundPlayer>(clock, serverCheck, *shared);
     });
 }
 
@@ -270,7 +294,9 @@ qint64 SinkSpeechOutput::playedMs() const {
     switch (mode_) {
     case Mode::Sound: {
         QMutexLocker locked(&shared_->lock);
-        return shared_->line == line_ ? std::min(durationMs_, shared_->playedMs) : 0;
+        if (shared_->line != line_ || shared_->startedMs < 0)
+            return 0;
+        return std::min(durationMs_, clock_.nowMs() - shared_->startedMs);
     }
     case Mode::Silent:
         return std::min(durationMs_, clock_.nowMs() - silentStartMs_);

@@ -4,31 +4,29 @@
 #include "agent/speech_output.h"
 #include "agent/worker_thread.h"
 
-#include <QAudioDevice>
-
 #include <functional>
 #include <memory>
 
 namespace parlavo {
 
-// Plays speech on an audio sink and takes the position from what the sink has processed. Every call to the sound
-// system is made on a thread of its own: opening a device can hang when the sound server is failing, and the
+// Plays speech on the PulseAudio server and takes the position from when the server started playing it. Every call
+// to the sound system is made on a thread of its own: connecting can hang when the sound server is failing, and the
 // interface must go on meanwhile. Without a device, when the sink will not start or not in time, or when the sound
 // server goes away in the middle of a line, the rest of the utterance plays silently by the clock, so the beak and
 // the balloon go on; standard error is told once. The next line tries the sound again.
 class SinkSpeechOutput final : public SpeechOutput {
     Q_OBJECT
 public:
-    using DeviceSource = std::function<QAudioDevice()>;
+    using ServerCheck = std::function<bool()>;
 
     // How long start() waits for the sound thread to open the device (it normally takes a few milliseconds), and how
     // long a line waits for it in all before it goes on silently.
     static constexpr int kOpenWaitMs = 100;
     static constexpr qint64 kOpenDeadlineMs = 1000;
 
-    // device: the output to use for each utterance, asked for on the sound thread; the system's default output
-    // unless a test says otherwise.
-    explicit SinkSpeechOutput(const Clock& clock, DeviceSource device = {}, QObject* parent = nullptr);
+    // serverCheck: whether to try the sound server for a line, asked on the sound thread; a look at the server with a
+    // time limit, until it has answered once, unless a test says otherwise.
+    explicit SinkSpeechOutput(const Clock& clock, ServerCheck serverCheck = {}, QObject* parent = nullptr);
     // Waits a moment for the sound thread; one stuck in the sound system is left behind.
     ~SinkSpeechOutput() override;
 

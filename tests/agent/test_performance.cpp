@@ -64,7 +64,7 @@ CharacterParts fakeParts(bool muted = false) {
     CharacterParts parts{std::make_unique<ManualClock>(), std::make_unique<FakeVoice>(), std::make_unique<FakeOutput>(),
                          std::make_unique<FakeStage>()};
     if (muted)
-        parts.output = std::make_unique<SinkSpeechOutput>(*parts.clock, [] { return QAudioDevice(); });
+        parts.output = std::make_unique<SinkSpeechOutput>(*parts.clock, [] { return false; });
     return parts;
 }
 
