@@ -3,9 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
-#include <QLocalSocket>
 #include <QThread>
 #include <QTimer>
 
@@ -19,9 +17,6 @@
 namespace parlavo {
 
 namespace {
-
-const QByteArray kShowRequest = QByteArrayLiteral("show\n");
-const QByteArray kShownAnswer = QByteArrayLiteral("ok\n");
 
 // How long a later copy waits on a running copy that does not answer: one that is shutting down
 // releases its lock within moments, one starting on a busy machine answers once its event loop runs.
@@ -83,12 +78,7 @@ QString privateRuntimeFolder() {
 }
 
 SingleInstance::SingleInstance(QObject* parent) : QObject(parent), mFolder(privateRuntimeFolder()) {
-    connect(&mServer, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = mServer.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        }
-    });
+    connect(&mListener, &RequestListener::requested, this, &SingleInstance::activationRequested);
     // The event loop ends as soon as a shutdown has saved; everything after that is teardown.
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &SingleInstance::stopListening);
@@ -133,53 +123,23 @@ bool SingleInstance::becomePrimary() {
     }
     if (!mLock->tryLock(0))
         return false;
-    // A socket left by a crashed copy would make listen() fail.
+    // A socket left by a crashed copy is replaced.
     const QString name = mFolder + QStringLiteral("/parlavo.socket");
-    QLocalServer::removeServer(name);
-    mServer.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!mServer.listen(name))
+    if (QString error; !mListener.listen(name, error))
         std::fprintf(stderr, "parlavo: cannot listen on %s (%s); a later copy cannot bring this one to the front\n",
-                     qPrintable(name), qPrintable(mServer.errorString()));
+                     qPrintable(name), qPrintable(error));
     return true;
 }
 
+// A running copy answers on the next turn of its event loop. A shutdown that began in the same turn (a termination
+// signal is an event like this request) ends the loop first, so the asking copy, unanswered, waits for the lock and
+// takes over instead of leaving nothing running.
 bool SingleInstance::activatePrimary(int answerTimeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(mFolder + QStringLiteral("/parlavo.socket"));
-    if (!socket.waitForConnected(500))
-        return false;
-    socket.write(kShowRequest);
-    // An event loop rather than waitForReadyRead(): a copy in this same thread can answer too.
-    QEventLoop loop;
-    QTimer::singleShot(answerTimeoutMs, &loop, &QEventLoop::quit);
-    connect(&socket, &QLocalSocket::readyRead, &loop, [&] {
-        if (socket.canReadLine())
-            loop.quit();
-    });
-    connect(&socket, &QLocalSocket::disconnected, &loop, &QEventLoop::quit);
-    loop.exec();
-    return socket.canReadLine() && socket.readLine() == kShownAnswer;
-}
-
-void SingleInstance::answer(QLocalSocket* socket) {
-    if (!socket->canReadLine())
-        return;
-    socket->readAll();
-    emit activationRequested();
-    // The answer waits for the next turn of the event loop. A shutdown that began in this turn (a
-    // termination signal is an event like this request) ends the loop first, so the asking copy,
-    // unanswered, waits for the lock and takes over instead of leaving nothing running.
-    QTimer::singleShot(0, socket, [this, socket] {
-        if (mServer.isListening())
-            socket->write(kShownAnswer);
-        socket->disconnectFromServer();
-    });
+    return askOverSocket(mFolder + QStringLiteral("/parlavo.socket"), answerTimeoutMs);
 }
 
 void SingleInstance::stopListening() {
-    mServer.close(); // removes the socket file: later copies find nobody and wait for the lock
-    for (QLocalSocket* socket : mServer.findChildren<QLocalSocket*>())
-        socket->abort();
+    mListener.close(); // later copies find nobody and wait for the lock
 }
 
 } // namespace parlavo

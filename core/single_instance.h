@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QLocalServer>
+#include "core/local_request.h"
+
 #include <QLockFile>
 #include <QObject>
 
 #include <memory>
-
-class QLocalSocket;
 
 namespace parlavo {
 
@@ -44,11 +43,9 @@ signals:
     void activationRequested();
 
 private:
-    void answer(QLocalSocket* socket);
-
     QString mFolder;
     std::unique_ptr<QLockFile> mLock;
-    QLocalServer mServer;
+    RequestListener mListener;
 };
 
 // The folder for the lock and the socket: $XDG_RUNTIME_DIR when it belongs to this user and no one

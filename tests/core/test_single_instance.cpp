@@ -1,7 +1,7 @@
 #include "core/single_instance.h"
 
 #include <QFile>
-#include <QHostInfo>
+#include <QSysInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +20,7 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         QFile lock(runtime.path() + QStringLiteral("/parlavo.lock"));
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArrayLiteral("2147483646\nparlavo\n") + QHostInfo::localHostName().toUtf8() + "\n");
+        lock.write(QByteArrayLiteral("2147483646\nparlavo\n") + QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
         QVERIFY(QFile(runtime.path() + QStringLiteral("/parlavo.socket")).open(QIODevice::WriteOnly));
         SingleInstance first;
