@@ -159,8 +159,8 @@ void SoundPlayer::play(quint64 line, const Utterance& utterance) {
     pa_threaded_mainloop_lock(loop_);
     const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(utterance.sampleRate), 1};
     const auto bytes = uint32_t(utterance.pcm.size());
-    // The whole line fits in the server's buffer, and it starts once all of it is there.
-    const pa_buffer_attr buffer{bytes, bytes, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
+    // The whole line fits in the server's buffer, and the server asks for more only once all of it has played.
+    const pa_buffer_attr buffer{bytes, bytes, uint32_t(-1), bytes, uint32_t(-1)};
     stream_ = pa_stream_new(context_, "speech", &spec, nullptr);
     bool playing = false;
     if (stream_) {
