@@ -155,9 +155,15 @@ QTransform birdPlacement(const QRectF& target, const BirdPose& pose) {
     return placement;
 }
 
-void placeBird(QPainter& painter, const QRectF& target, const BirdPose& pose) {
+// Runs paint with the painter on the bird's own units, smoothed; a bird of no size draws nothing.
+template <typename Paint> void paintPlaced(QPainter& painter, const QRectF& target, const BirdPose& pose, Paint paint) {
+    if (pose.size <= 0.0)
+        return;
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setWorldTransform(birdPlacement(target, pose), true);
+    paint();
+    painter.restore();
 }
 
 // What a part may cover, its outline's width and a pixel of smoothing included: the beak at any opening, the
@@ -172,33 +178,22 @@ QRectF nearWingBounds(qreal lift) {
 } // namespace
 
 void paintBirdBack(QPainter& painter, const QRectF& target, const BirdPose& pose) {
-    if (pose.size <= 0.0)
-        return;
-    painter.save();
-    placeBird(painter, target, pose);
-    paintTailAndFeet(painter);
-    paintBody(painter);
-    paintFarWing(painter);
-    painter.restore();
+    paintPlaced(painter, target, pose, [&painter] {
+        paintTailAndFeet(painter);
+        paintBody(painter);
+        paintFarWing(painter);
+    });
 }
 
 void paintBirdFront(QPainter& painter, const QRectF& target, const BirdPose& pose) {
-    if (pose.size <= 0.0)
-        return;
-    painter.save();
-    placeBird(painter, target, pose);
-    paintNearWing(painter, pose.wingLift);
-    paintEyes(painter, pose.eyesOpen);
-    painter.restore();
+    paintPlaced(painter, target, pose, [&painter, &pose] {
+        paintNearWing(painter, pose.wingLift);
+        paintEyes(painter, pose.eyesOpen);
+    });
 }
 
 void paintBirdBeak(QPainter& painter, const QRectF& target, const BirdPose& pose) {
-    if (pose.size <= 0.0)
-        return;
-    painter.save();
-    placeBird(painter, target, pose);
-    paintBeak(painter, pose.beakOpen);
-    painter.restore();
+    paintPlaced(painter, target, pose, [&painter, &pose] { paintBeak(painter, pose.beakOpen); });
 }
 
 void paintBird(QPainter& painter, const QRectF& target, const BirdPose& pose) {
