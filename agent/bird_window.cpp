@@ -81,9 +81,13 @@ QImage BirdWindow::picture() const {
     return image;
 }
 
-void BirdWindow::paintEvent(QPaintEvent*) {
+void BirdWindow::paintEvent(QPaintEvent* event) {
     const BirdPose now = shown_;
     QPainter painter(this);
+    if (const QRect beak = beakArea(now.size); beak.contains(event->rect())) {
+        painter.drawImage(beak.topLeft(), beakFrame(now));
+        return;
+    }
     // Qt's raster engine hands a copy of more than about 96 rows to its helper threads, waking two more threads on
     // every frame of a wave; bands lower than that are copied on this thread.
     const QImage& body = bodyPicture(now);
@@ -93,6 +97,28 @@ void BirdWindow::paintEvent(QPaintEvent*) {
         painter.drawImage(QPointF(0, top), body, QRectF(0, top * ratio, body.width(), rows * ratio));
     }
     paintBirdBeak(painter, rect(), now);
+}
+
+QRect BirdWindow::beakArea(qreal size) const {
+    return changedArea(rect(), {size, 1.0, 0.0, 0.0}, {size, 1.0, 1.0, 0.0});
+}
+
+// The beak's corner of the window, drawn over the body, kept for each opening since the body last changed: a speaking
+// bird opens its beak to the same few dozen levels over and over, and copying one of these costs far less than
+// drawing the beak again.
+const QImage& BirdWindow::beakFrame(const BirdPose& pose) {
+    const QImage& body = bodyPicture(pose);
+    if (const auto kept = beakFrames_.constFind(pose.beakOpen); kept != beakFrames_.cend())
+        return *kept;
+    const QRect area = beakArea(pose.size);
+    const qreal ratio = body.devicePixelRatio();
+    QImage frame = body.copy(QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio).toRect());
+    frame.setDevicePixelRatio(ratio);
+    QPainter painter(&frame);
+    painter.translate(-area.topLeft());
+    paintBirdBeak(painter, rect(), pose);
+    painter.end();
+    return *beakFrames_.insert(pose.beakOpen, frame);
 }
 
 // Drawing the bird from its curves is most of what it costs to show, so the layers that did not move are kept as
@@ -120,6 +146,7 @@ const QImage& BirdWindow::bodyPicture(const BirdPose& pose) {
     QPainter painter(&body_);
     paintBirdFront(painter, rect(), body);
     bodyPose_ = body;
+    beakFrames_.clear();
     return body_;
 }
 
@@ -185,12 +212,17 @@ void BirdWindow::updateShape(const BirdPose& pose) {
     if (shapedFor_ == outline)
         return;
     shapedFor_ = outline;
-    // Closed or open, the eyes lie inside the head and change no pixel's transparency.
-    QImage picture = bodyPicture(pose).copy();
-    QPainter painter(&picture);
-    paintBirdBeak(painter, rect(), outline);
-    painter.end();
-    setMask(opaqueArea(picture));
+    // A pixel of the whole bird is opaque exactly when it is in the body or in the beak, so the outline is the body's
+    // opaque area and the open beak's, the latter kept for the size. Closed or open, the eyes lie inside the head.
+    if (!openBeak_ || openBeak_->first != outline.size) {
+        QImage beak(size(), QImage::Format_ARGB32_Premultiplied);
+        beak.fill(Qt::transparent);
+        QPainter painter(&beak);
+        paintBirdBeak(painter, rect(), outline);
+        painter.end();
+        openBeak_.emplace(outline.size, opaqueArea(beak));
+    }
+    setMask(opaqueArea(bodyPicture(pose)) + openBeak_->second);
 }
 
 void BirdWindow::placeAtScreenCorner() {

@@ -3,11 +3,14 @@
 #include "agent/bird_animator.h"
 #include "agent/clock.h"
 
+#include <QHash>
 #include <QImage>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 
 namespace parlavo {
 
@@ -47,6 +50,8 @@ protected:
 
 private:
     const QImage& bodyPicture(const BirdPose& pose);
+    QRect beakArea(qreal size) const;
+    const QImage& beakFrame(const BirdPose& pose);
     void present(const BirdPose& pose);
     void startMotion(BirdAnimator::Motion motion);
     void showFrame();
@@ -66,6 +71,8 @@ private:
     std::optional<BirdPose> backPose_;
     QImage body_; // the bird without its beak, as last drawn for bodyPose_
     std::optional<BirdPose> bodyPose_;
+    QHash<qreal, QImage> beakFrames_;                   // the beak's corner over body_, by opening
+    std::optional<std::pair<qreal, QRegion>> openBeak_; // the wide-open beak's opaque area, for a size
 };
 
 } // namespace parlavo

@@ -82,6 +82,15 @@ private slots:
             bird.setBeakOpening(at % 700 / 700.0);
             QTRY_COMPARE(bird.picture(), draw(bird.pose())); // the next frame shows the pose of the moment
             QCOMPARE(bird.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), bird.picture());
+            // A redraw of the beak alone comes from the beak frames kept by opening: drawn, then kept.
+            const BirdPose pose = bird.pose();
+            const QRect beak = changedArea(bird.rect(), {pose.size, 1.0, 0.0, 0.0}, {pose.size, 1.0, 1.0, 0.0});
+            for (int time = 0; time < 2; ++time) {
+                QImage corner(bird.size(), QImage::Format_ARGB32_Premultiplied);
+                corner.fill(Qt::transparent);
+                bird.render(&corner, beak.topLeft(), QRegion(beak));
+                QCOMPARE(corner.copy(beak), bird.picture().copy(beak));
+            }
         }
         const QList<std::pair<BirdPose, BirdPose>> changes = {
             {{0.3, 1.0, 0.0, 0.0}, {0.3, 1.0, 1.0, 0.0}}, {{1.0, 1.0, 0.0, 0.0}, {1.0, 1.0, 1.0, 0.0}},
@@ -97,6 +106,16 @@ private slots:
                     QVERIFY2(from.pixel(x, y) == to.pixel(x, y) || area.contains(x, y),
                              qPrintable(QStringLiteral("size %1 at %2,%3").arg(after.size).arg(x).arg(y)));
             QCOMPARE(opaqueArea(draw({after.size, 0.0, 1.0, 0.7})), opaqueArea(draw({after.size, 1.0, 1.0, 0.7})));
+            // The outline is the union of the body's and the open beak's.
+            QImage body(bird.size(), QImage::Format_ARGB32_Premultiplied), beak = body;
+            body.fill(Qt::transparent);
+            beak.fill(Qt::transparent);
+            QPainter bodyPainter(&body), beakPainter(&beak);
+            paintBirdBack(bodyPainter, bird.rect(), after);
+            paintBirdFront(bodyPainter, bird.rect(), after);
+            paintBirdBeak(beakPainter, bird.rect(), {after.size, 1.0, 1.0, 0.0});
+            const QRegion outline = opaqueArea(draw({after.size, after.eyesOpen, 1.0, after.wingLift}));
+            QVERIFY((opaqueArea(body) + opaqueArea(beak)).xored(outline).isEmpty());
         }
     }
 
