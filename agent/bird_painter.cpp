@@ -107,7 +107,7 @@ void paintEyes(QPainter& painter, qreal open) {
         painter.drawPath(white);
 
         painter.save();
-        painter.setClipPath(white);
+        painter.setClipPath(white, Qt::IntersectClip); // within any clip the caller set
         painter.setPen(Qt::NoPen);
         painter.setBrush(kPupil);
         painter.drawEllipse(centre + QPointF(-2.0, 2.0), 5.5, 6.0);

@@ -11,7 +11,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cstring>
 
 namespace parlavo {
 
@@ -139,11 +138,21 @@ const QImage& BirdWindow::bodyPicture(const BirdPose& pose) {
         paintBirdBack(painter, rect(), back);
         backPose_ = back;
     }
-    if (body_.size() == back_.size() && body_.devicePixelRatio() == ratio)
-        std::memcpy(body_.bits(), back_.constBits(), size_t(back_.sizeInBytes()));
-    else
+    const bool sameSize =
+        bodyPose_ && bodyPose_->size == body.size && body_.size() == back_.size() && body_.devicePixelRatio() == ratio;
+    if (!sameSize)
         body_ = back_.copy();
     QPainter painter(&body_);
+    if (sameSize) {
+        // A wave or a blink: only where the wing or the eyes were or are now goes back to the back layer and is drawn
+        // again; everywhere else the body stays as it was.
+        const QRect changed = changedArea(rect(), *bodyPose_, body);
+        painter.setClipRect(changed);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(changed.topLeft(), back_,
+                          QRectF(QPointF(changed.topLeft()) * ratio, QSizeF(changed.size()) * ratio));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
     paintBirdFront(painter, rect(), body);
     bodyPose_ = body;
     beakFrames_.clear();
