@@ -1,8 +1,8 @@
 #include "core/single_instance.h"
 
 #include <QFile>
-#include <QSysInfo>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
