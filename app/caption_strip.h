@@ -74,7 +74,7 @@ public:
     // Chooses the next sentence into spanishText and englishText.
     void chooseNextSentence();
 
-    // Drag handlers shared by the four caption labels; buttons and positions of the event are not used.
+    // Drag handlers shared by the four caption labels; any button drags, and the grab is where it was pressed.
     void beginDrag(const PixelPoint& pressedAt);
     void followDrag();
     void endDrag();
