@@ -70,6 +70,7 @@ public:
 private:
     bool connected();
     void disconnect();
+    void stopStream();
     void retireStream();
     template <typename Ready> bool waitFor(Ready ready);
     void report(LineState state, qint64 playedMs, qint64 startedMs = -1);
@@ -143,11 +144,7 @@ template <typename Ready> bool SoundPlayer::waitFor(Ready ready) {
 }
 
 void SoundPlayer::play(quint64 line, const Utterance& utterance) {
-    if (loop_) {
-        pa_threaded_mainloop_lock(loop_);
-        retireStream();
-        pa_threaded_mainloop_unlock(loop_);
-    }
+    stopStream();
     line_ = line;
     durationMs_ = utterance.durationMs;
     startedMs_ = -1;
@@ -186,7 +183,12 @@ void SoundPlayer::play(quint64 line, const Utterance& utterance) {
 }
 
 void SoundPlayer::stop(quint64 line) {
-    if (line != line_ || !loop_)
+    if (line == line_)
+        stopStream();
+}
+
+void SoundPlayer::stopStream() {
+    if (!loop_)
         return;
     pa_threaded_mainloop_lock(loop_);
     retireStream();
