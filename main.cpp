@@ -1,6 +1,7 @@
 #include "agent/agent_control.h"
 #include "app/caption_strip.h"
 #include "app/shutdown.h"
+#include "core/dbus_idle_inhibition.h"
 #include "core/qt_desktop_services.h"
 #include "core/qt_settings_store.h"
 #include "core/qt_window_system.h"
@@ -81,9 +82,10 @@ int main(int argc, char* argv[]) {
     QtWindowSystem windows;
     QtMessageBox messageBox;
     ClockRandomSource random;
+    DbusIdleInhibition idleInhibition;
     AgentCharacters characters;
     SharedState state;
-    CaptionStrip strip(state, {store, windows, characters, messageBox, random});
+    CaptionStrip strip(state, {store, windows, characters, messageBox, random, idleInhibition});
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &strip, &CaptionStrip::activateFromAnotherCopy);
     TerminationWatcher termination;

@@ -171,8 +171,44 @@ void CaptionStrip::layOutColourStrip() {
 void CaptionStrip::settleAtTopEdge() {
     openHeightTwips = kOpenHeightTwips;
     setHeightTwips(openHeightTwips);
-    setTopTwips(0);
+    const PixelRect r = currentRect();
+    setGeometryPixels(r.left, topEdge(), r.width(), r.height());
     windows().windowRect(this, recordedRect);
+}
+
+int CaptionStrip::topEdge() const {
+    return windows().workAreaOf(const_cast<CaptionStrip*>(this)).top;
+}
+
+// A panel along the top that appears, goes or changes height after the strip was placed (a desktop still starting)
+// moves the strip with it, open or collapsed.
+void CaptionStrip::followWorkArea() {
+    const int top = topEdge();
+    if (dragging || recordedRect.top == top)
+        return;
+    const PixelRect r = currentRect();
+    setGeometryPixels(r.left, top, r.width(), r.height());
+    recordedRect.bottom += top - recordedRect.top;
+    recordedRect.top = top;
+}
+
+void CaptionStrip::addCompanion(QWidget* window) {
+    mCompanions.push_back(window);
+}
+
+bool CaptionStrip::pointerOverCompanion(const PixelPoint& pointer) {
+    for (QWidget* companion : mCompanions) {
+        PixelRect rect;
+        if (companion->isVisible() && windows().windowRect(companion, rect) && rectContains(rect, pointer))
+            return true;
+    }
+    return false;
+}
+
+bool CaptionStrip::pointerOverStripOrCompanions() {
+    PixelPoint pointer;
+    return windows().pointerPosition(pointer) &&
+           ((isVisible() && rectContains(currentRect(), pointer)) || pointerOverCompanion(pointer));
 }
 
 PixelRect CaptionStrip::currentRect() const {

@@ -6,6 +6,7 @@
 #include "caption/caption_effects.h"
 #include "caption/drag.h"
 #include "core/desktop_services.h"
+#include "core/idle_inhibition.h"
 #include "core/settings_store.h"
 #include "core/shared_state.h"
 #include "core/window_system.h"
@@ -34,6 +35,7 @@ struct CaptionStripServices {
     Characters& characters;
     MessageBox& messageBox;
     RandomSource& random;
+    IdleInhibition& idleInhibition;
 };
 
 // The caption window: a borderless strip at the top edge of the screen that shows one sentence at
@@ -58,7 +60,8 @@ public:
     // Start-up after the single-copy check: character, settings, splash, timers, first sentence,
     // topmost placement and the recorded rectangle. Leaves the window hidden and the splash showing.
     void start();
-    // Restores the open height at the top edge and records the window's screen rectangle.
+    // Restores the open height at the top edge (the top of the screen, or just below a panel there) and records
+    // the window's screen rectangle.
     void settleAtTopEdge();
     // The exit command's save: "voice", "left" and, in sequence play with saving on, "guagen".
     // Returns false when the store could not be written.
@@ -102,6 +105,12 @@ public:
     void splashClicked();
     // Another copy asked to be shown: bring the strip to the front.
     void activateFromAnotherCopy();
+
+    // A window that belongs to the strip (its menu): while it shows, the pointer over it keeps an auto-hiding strip
+    // open, and it is expected to go when the strip withdraws.
+    void addCompanion(QWidget* window);
+    // Whether the pointer is over the strip or a showing companion, as far as the window system can see it.
+    bool pointerOverStripOrCompanions();
 
     // Window geometry in twips, read and written through the window system.
     double leftTwips() const;
@@ -153,6 +162,8 @@ public:
 signals:
     // The pointer moved over the menu picture while it is enabled.
     void menuPictureHovered();
+    // The strip collapsed or stepped aside: what hangs from it has nothing to stand on.
+    void withdrew();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -172,6 +183,9 @@ private:
     void closeSplash();
     void placeSplash();
     void layOutColourStrip();
+    void followWorkArea();
+    bool pointerOverCompanion(const PixelPoint& pointer);
+    int topEdge() const;
     PixelRect currentRect() const;
     void setGeometryPixels(int x, int y, int width, int height);
 
@@ -190,6 +204,7 @@ private:
     int mTicksToStepAsideCheck = 0;
     // The animations and the playback that stepping aside held, to be let go on coming back.
     std::vector<QTimer*> mHeldForFullScreen;
+    std::vector<QWidget*> mCompanions;
 };
 
 // Reads the Spanish line aloud in its speaker's voice when `readAloud` is 1 and waves either way. The character is

@@ -8,12 +8,24 @@
 namespace parlavo {
 
 void CaptionStrip::autoHideStep(int countdown) {
+    followWorkArea();
     // Asking the X server where the pointer is costs a round trip, so it is asked only while the answer
-    // counts: for an auto-hiding strip once the intro is over, and during a drag.
-    if (dragging || (mState.autoHide != 0 && countdown <= 0))
-        windows().pointerPosition(pointerSample);
-    const bool open = stripStaysOpen(countdown, mState.autoHide, recordedRect, pointerSample, isOpen());
+    // counts: for an auto-hiding strip once the intro is over, and during a drag. A drag goes on from the last
+    // sample it could see.
+    std::optional<PixelPoint> pointer = pointerSample;
+    if (dragging || (mState.autoHide != 0 && countdown <= 0)) {
+        PixelPoint sample;
+        pointer.reset();
+        if (windows().pointerPosition(sample))
+            pointer = pointerSample = sample;
+    }
+    const bool wasOpen = isOpen();
+    // The pointer on the strip's menu keeps it open as if it were on the strip.
+    const bool open = stripStaysOpen(countdown, mState.autoHide, recordedRect, pointer, wasOpen) ||
+                      (wasOpen && pointer && pointerOverCompanion(*pointer));
     setHeightTwips(open ? openHeightTwips : kCollapsedHeightTwips);
+    if (wasOpen && !open)
+        emit withdrew();
     windows().keepOnTop(this);
     // X11 sends no movement event once the pointer stops, so a drag that rested only on those events
     // would leave the strip one sample behind the pointer; every sample moves it again instead.
@@ -31,11 +43,13 @@ void CaptionStrip::stepAsideForFullScreen() {
     if (mTicksToStepAsideCheck > 0)
         return;
     mTicksToStepAsideCheck = kStepAsideCheckTicks;
-    const bool aside = stepsAside(windows().activeWindow(), windows().screenOf(this));
+    const bool aside = stepsAside(windows().activeWindow(), windows().screenOf(this)) ||
+                       (mState.stepAsideForFilms != 0 && mServices.idleInhibition.held());
     if (aside == mSteppedAside)
         return;
     mSteppedAside = aside;
     if (aside) {
+        emit withdrew();
         mHeldForFullScreen =
             stopRunning(std::initializer_list<QTimer*>{&playbackTimer, &spanishEntryTimer, &englishRiseTimer});
         hide();

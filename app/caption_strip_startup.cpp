@@ -26,7 +26,8 @@ void CaptionStrip::start() {
     setLeftTwips(loadSettings(mServices.store, mState, windows().screenWidthTwips()));
     applySpeechRate();
     mPositionKeeper.markStored();
-    setTopTwips(0);
+    const PixelRect loaded = currentRect();
+    setGeometryPixels(loaded.left, topEdge(), loaded.width(), loaded.height());
     hide();
 
     placeSplash();

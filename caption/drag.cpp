@@ -7,8 +7,7 @@ GrabOffset grabOffsetFor(const PixelPoint& pointer, const PixelRect& recordedWin
 }
 
 DragTarget dragTarget(const PixelPoint& pointer, const GrabOffset& grab, const PixelRect& recordedWindow) {
-    // The recorded rectangle's top is always 0, so its bottom is its height.
-    return {pointer.x - grab.x, pointer.y - grab.y, recordedWindow.right - recordedWindow.left, recordedWindow.bottom};
+    return {pointer.x - grab.x, pointer.y - grab.y, recordedWindow.width(), recordedWindow.height()};
 }
 
 } // namespace parlavo

@@ -23,6 +23,9 @@ bool QtWindowSystem::pointerPosition(PixelPoint& point) {
     if (!QGuiApplication::primaryScreen())
         return false;
     const QPoint pos = QCursor::pos();
+    // A button held on one of our windows (a drag) keeps the pointer ours wherever it goes.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton && !mPresence.isCurrent({pos.x(), pos.y()}))
+        return false;
     point = {pos.x(), pos.y()};
     return true;
 }
@@ -85,8 +88,13 @@ bool QtWindowSystem::windowRect(QWidget* window, PixelRect& rect) {
     return true;
 }
 
+// While a native window of a Wayland desktop has the keyboard, X knows of no active window at all.
 std::optional<ActiveWindow> QtWindowSystem::activeWindow() {
-    return readX11ActiveWindow();
+    const std::optional<ActiveWindow> x11 = readX11ActiveWindow();
+    if (x11 && x11->exists)
+        return x11;
+    const std::optional<ActiveWindow> native = mCompositor.activeWindow();
+    return native ? native : x11;
 }
 
 PixelRect QtWindowSystem::screenOf(QWidget* window) {
@@ -94,6 +102,14 @@ PixelRect QtWindowSystem::screenOf(QWidget* window) {
     if (!screen)
         return WindowSystem::screenOf(window);
     const QRect g = screen->geometry();
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+
+PixelRect QtWindowSystem::workAreaOf(QWidget* window) {
+    const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return WindowSystem::workAreaOf(window);
+    const QRect g = screen->availableGeometry();
     return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "core/compositor_window_report.h"
 #include "core/window_system.h"
+#include "core/x11_pointer_presence.h"
 
 #include <QElapsedTimer>
 
 namespace parlavo {
 
 // Real windows through Qt. On X11 the windows it places bypass the window manager (so they land
-// exactly where asked), which also means nobody else keeps them on top: every move raises them.
+// exactly where asked), which also means nobody else keeps them on top: every move raises them. On a Wayland
+// desktop, where X sees neither the pointer over native windows nor which of them is active, it asks the
+// compositor where it can.
 class QtWindowSystem final : public WindowSystem {
 public:
     bool pointerPosition(PixelPoint& point) override;
@@ -21,10 +25,13 @@ public:
     bool windowRect(QWidget* window, PixelRect& rect) override;
     std::optional<ActiveWindow> activeWindow() override;
     PixelRect screenOf(QWidget* window) override;
+    PixelRect workAreaOf(QWidget* window) override;
 
 private:
     static constexpr qint64 kRaiseIntervalMs = 450; // twice a second, from fast or idle pointer ticks
     QElapsedTimer mLastRaise;
+    X11PointerPresence mPresence;
+    CompositorWindowReport mCompositor;
 };
 
 // Flags for a borderless top-level window that never takes the keyboard and is placed exactly.

@@ -36,6 +36,8 @@ constexpr IntegerKey kLeadingKeys[] = {
     {"mark", &SharedState::startAtLogOn, 0},
 };
 constexpr IntegerKey kSspeed = {"sspeed", &SharedState::speechRate, 150};
+// Read by nothing older, which keeps the file as it finds it.
+constexpr IntegerKey kStepAside = {"stepaside", &SharedState::stepAsideForFilms, 1};
 
 // The keys the settings dialog writes on closing, in its order; "xxx" comes before "sspeed".
 constexpr const char* kDialogKeys[] = {"ce",    "n",    "ctime", "etime", "rd",  "psave",
@@ -85,6 +87,7 @@ void writeFirstRunDefaults(SettingsStore& store, int screenWidthTwips) {
     store.writeSetting(QStringLiteral("xxx"), QStringLiteral("1"));
     store.writeSetting(QStringLiteral("left"), decimal(defaultLeftTwips(screenWidthTwips)));
     store.writeSetting(key(kSspeed.name), decimal(kSspeed.defaultValue));
+    store.writeSetting(key(kStepAside.name), decimal(kStepAside.defaultValue));
     store.sync();
 }
 
@@ -116,6 +119,7 @@ double loadSettings(SettingsStore& store, SharedState& state, int screenWidthTwi
     const double storedLeft =
         parseNumber(store.readSetting(QStringLiteral("left"))).value_or(defaultLeftTwips(screenWidthTwips));
     state.speechRate = readInteger(store, kSspeed);
+    state.stepAsideForFilms = readInteger(store, kStepAside);
 
     repairRanges(state);
     return clampLeftTwips(static_cast<float>(storedLeft), screenWidthTwips);
@@ -131,6 +135,7 @@ bool saveDialogSettings(SettingsStore& store, const SharedState& state) {
     }
     store.writeSetting(QStringLiteral("xxx"), QStringLiteral("1"));
     store.writeSetting(key(kSspeed.name), decimal(state.speechRate));
+    store.writeSetting(key(kStepAside.name), decimal(state.stepAsideForFilms));
     return store.sync();
 }
 

@@ -25,6 +25,7 @@ struct SharedState {
     QString firstRunMarker;         // empty until the first run has written the defaults
     qint16 introCountdown = 0;      // start-up countdown in ticks of the strip's 60 ms pointer timer
     qint16 speechRate = 0;          // words a minute the bird speaks at, 80..300
+    qint16 stepAsideForFilms = 0;   // nonzero: the strip steps aside while the desktop is kept from blanking
     qint16 cycleTick = 0;           // ticks of the playback timer within the current display cycle
     qint16 cyclesShown = 0;         // completed display cycles of the current sentence
     qint16 cyclePhase = 0;          // phase 0..4 of the current display cycle

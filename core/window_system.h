@@ -42,7 +42,8 @@ class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
 
-    // The pointer's screen position; false (and the point untouched) when it cannot be read.
+    // The pointer's screen position; false (and the point untouched) when it cannot be read, which includes a
+    // pointer that has gone where this program cannot follow it (onto a native window of a Wayland desktop).
     virtual bool pointerPosition(PixelPoint& point) = 0;
 
     // The primary screen's size in twips and the twips in one pixel.
@@ -67,6 +68,8 @@ public:
         return {0, 0, static_cast<qint32>(screenWidthTwips() / twipsPerPixelX()),
                 static_cast<qint32>(screenHeightTwips() / twipsPerPixelY())};
     }
+    // The part of that screen the desktop's panels leave free; the whole screen unless told otherwise.
+    virtual PixelRect workAreaOf(QWidget* window) { return screenOf(window); }
 };
 
 } // namespace parlavo

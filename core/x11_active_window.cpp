@@ -1,25 +1,17 @@
 #include "core/x11_active_window.h"
 
-#include <QGuiApplication>
+#include "core/x11_connection.h"
+
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace parlavo {
 
 namespace {
 
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
-
 xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
-    const ReplyPtr<xcb_intern_atom_reply_t> reply(
+    const XcbReply<xcb_intern_atom_reply_t> reply(
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
@@ -37,9 +29,9 @@ const Atoms& atomsOf(xcb_connection_t* connection) {
     return atoms;
 }
 
-ReplyPtr<xcb_get_property_reply_t> property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name,
+XcbReply<xcb_get_property_reply_t> property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name,
                                             xcb_atom_t type, uint32_t length) {
-    return ReplyPtr<xcb_get_property_reply_t>(
+    return XcbReply<xcb_get_property_reply_t>(
         xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, name, type, 0, length), nullptr));
 }
 
@@ -52,9 +44,9 @@ bool isOurs(xcb_window_t window) {
 }
 
 PixelRect rectOnRoot(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window) {
-    const ReplyPtr<xcb_get_geometry_reply_t> geometry(
+    const XcbReply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
-    const ReplyPtr<xcb_translate_coordinates_reply_t> origin(xcb_translate_coordinates_reply(
+    const XcbReply<xcb_translate_coordinates_reply_t> origin(xcb_translate_coordinates_reply(
         connection, xcb_translate_coordinates(connection, window, root, 0, 0), nullptr));
     if (!geometry || !origin)
         return {};
@@ -64,11 +56,10 @@ PixelRect rectOnRoot(xcb_connection_t* connection, xcb_window_t root, xcb_window
 } // namespace
 
 std::optional<ActiveWindow> readX11ActiveWindow() {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection)
         return std::nullopt;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_window_t root = x11Root(connection);
     const Atoms& atoms = atomsOf(connection);
 
     const auto active = property(connection, root, atoms.activeWindow, XCB_ATOM_WINDOW, 1);

@@ -45,6 +45,23 @@ StripMenu::StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Au
     exitCommand = addCommand(QStringLiteral("Exit"), &StripMenu::exitProgram);
 
     connect(&strip, &CaptionStrip::menuPictureHovered, this, &StripMenu::menuPictureHovered);
+
+    // A menu is never left on screen without its strip.
+    strip.addCompanion(&menu);
+    connect(&strip, &CaptionStrip::withdrew, &menu, &QMenu::close);
+    mPointerCheck.setInterval(kPointerCheckMs);
+    connect(&mPointerCheck, &QTimer::timeout, this, &StripMenu::checkPointer);
+    connect(&menu, &QMenu::aboutToShow, this, [this] {
+        mChecksOff = 0;
+        mPointerCheck.start();
+    });
+    connect(&menu, &QMenu::aboutToHide, &mPointerCheck, &QTimer::stop);
+}
+
+void StripMenu::checkPointer() {
+    mChecksOff = mStrip.pointerOverStripOrCompanions() ? 0 : mChecksOff + 1;
+    if (mChecksOff >= kChecksOffBeforeClosing)
+        menu.close();
 }
 
 StripMenu::~StripMenu() = default;

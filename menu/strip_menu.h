@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -41,8 +42,15 @@ public:
     StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Autostart& autostart);
     ~StripMenu() override;
 
+    // How often an open menu looks whether the pointer is still on it or on the strip, and how many looks in a row
+    // off both close it: about a second.
+    static constexpr int kPointerCheckMs = 250;
+    static constexpr int kChecksOffBeforeClosing = 4;
+
     // Opens the menu under the picture unless it is already open or the picture is disabled.
     void menuPictureHovered();
+    // One look at the pointer while the menu is open; the timer calls it, tests may too.
+    void checkPointer();
 
     void openSettings();
     void toggleReadingAloud();
@@ -75,6 +83,10 @@ private:
     Autostart& mAutostart;
     std::unique_ptr<AboutWindow> mAbout;
     bool mReadingAloud = true;
+    // A click on another program's window closes a popup on X11, but never reaches X from a native window of a
+    // Wayland desktop; the pointer leaving for a second does, there as here.
+    QTimer mPointerCheck;
+    int mChecksOff = 0;
 };
 
 } // namespace parlavo

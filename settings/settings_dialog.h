@@ -33,7 +33,7 @@ class SettingsDialog : public QWidget {
 
 public:
     static constexpr int kWidthTwips = 5775;
-    static constexpr int kHeightTwips = 6180;
+    static constexpr int kHeightTwips = 6540;
     // Lesson 0 plays the whole course.
     static constexpr int kLessonCount = 18;
 
@@ -57,6 +57,7 @@ public:
     QCheckBox* saveReadingPositionBox = nullptr;
     QCheckBox* autoHideBox = nullptr;
     QCheckBox* startAtLogOnBox = nullptr;
+    QCheckBox* stepAsideForFilmsBox = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

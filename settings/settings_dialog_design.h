@@ -162,7 +162,7 @@ struct Switch {
     qint16 SharedState::*field;
 };
 
-inline constexpr std::array<Switch, 4> kSwitches = {{
+inline constexpr std::array<Switch, 5> kSwitches = {{
     {&SettingsDialog::autoHideBox, "Auto Hide", {3000, 4440, 1260, 255}, 18, &SharedState::autoHide},
     {&SettingsDialog::saveReadingPositionBox,
      "Save schedule while exit",
@@ -179,6 +179,12 @@ inline constexpr std::array<Switch, 4> kSwitches = {{
      {3000, 5460, 2535, 255},
      20,
      &SharedState::saveSettingsOnClose},
+    // Below the speech speed, across the dialog: the longest caption of all.
+    {&SettingsDialog::stepAsideForFilmsBox,
+     "Step aside for films and presentations",
+     {240, 6180, 5000, 255},
+     21,
+     &SharedState::stepAsideForFilms},
 }};
 
 } // namespace parlavo::design

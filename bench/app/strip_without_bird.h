@@ -2,6 +2,7 @@
 
 #include "agent/character.h"
 #include "app/caption_strip.h"
+#include "core/dbus_idle_inhibition.h"
 #include "core/qt_desktop_services.h"
 #include "core/qt_settings_store.h"
 #include "core/qt_window_system.h"
@@ -21,9 +22,10 @@ struct StripWithoutBird {
     QtWindowSystem windows;
     QtMessageBox messageBox;
     ClockRandomSource random;
+    DbusIdleInhibition idleInhibition;
     NoCharacters characters;
     SharedState state;
-    CaptionStrip strip{state, {store, windows, characters, messageBox, random}};
+    CaptionStrip strip{state, {store, windows, characters, messageBox, random, idleInhibition}};
 };
 
 } // namespace parlavo

@@ -3,6 +3,7 @@
 #include "tests/support/fake_services.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace parlavo;
@@ -134,6 +135,69 @@ private slots:
         world.state.autoHide = 1;
         strip.onPointerTick();
         QCOMPARE(strip.pointerTimer.interval(), 60);
+    }
+
+    // Auto-hide trusts only the pointer the window system can see: one gone onto a native Wayland window is away,
+    // and the strip withdraws (its menu goes with it). Over a showing companion (the menu) it stays open. Below a
+    // panel along the top, the strip, its line and its opening edge all sit at the panel's lower edge.
+    void autoHideFollowsWhatCanBeSeen() {
+        FakeWorld world;
+        CaptionStrip& strip = world.strip;
+        world.startAndTick(80);
+        world.state.autoHide = 1;
+        QSignalSpy withdrew(&strip, &CaptionStrip::withdrew);
+        world.windows.pointer = {900, 10};
+        strip.onPointerTick();
+        QVERIFY(strip.isOpen());
+        world.windows.cursorReadable = false;
+        strip.onPointerTick();
+        QVERIFY(!strip.isOpen());
+        QCOMPARE(withdrew.size(), 1);
+
+        QWidget menu;
+        strip.addCompanion(&menu);
+        world.windows.moveWindow(&menu, 1100, 23, 150, 200);
+        menu.show();
+        world.windows.cursorReadable = true;
+        world.windows.pointer = {900, 0};
+        strip.onPointerTick();
+        world.windows.pointer = {1150, 100};
+        strip.onPointerTick();
+        QVERIFY(strip.isOpen() && strip.pointerOverStripOrCompanions());
+        menu.hide();
+        strip.onPointerTick();
+        QVERIFY(!strip.isOpen() && !strip.pointerOverStripOrCompanions());
+
+        world.windows.workArea = PixelRect{0, 32, 1920, 1080};
+        strip.onPointerTick();
+        QCOMPARE(world.windows.geometry(&strip), QRect(827, 32, 477, 1));
+        world.windows.pointer = {900, 36};
+        strip.onPointerTick();
+        QVERIFY(!strip.isOpen());
+        world.windows.pointer = {900, 35};
+        strip.onPointerTick();
+        QCOMPARE(world.windows.geometry(&strip), QRect(827, 32, 477, 23));
+        QTest::mousePress(strip.spanishLine, Qt::LeftButton, {}, QPoint(1, 1));
+        world.windows.pointer = {600, 400};
+        strip.onPointerTick();
+        QTest::mouseRelease(strip.spanishLine, Qt::LeftButton, {}, QPoint(1, 1));
+        QCOMPARE(world.windows.geometry(&strip).top(), 32);
+    }
+
+    // A film, slides or a call held in front of the desktop send the strip aside unless the user said otherwise.
+    void stepsAsideWhileTheDesktopIsKeptAwake() {
+        FakeWorld world;
+        world.startAndTick(80);
+        world.idleInhibition.isHeld = true;
+        world.state.stepAsideForFilms = 0;
+        world.strip.onPointerTick();
+        QVERIFY(!world.strip.steppedAside());
+        world.state.stepAsideForFilms = 1;
+        world.strip.onPointerTick();
+        QVERIFY(world.strip.steppedAside());
+        world.idleInhibition.isHeld = false;
+        world.strip.onPointerTick();
+        QVERIFY(!world.strip.steppedAside());
     }
 
     // Only a full-screen window of another program on the strip's own screen sends it aside.

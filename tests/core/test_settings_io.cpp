@@ -24,9 +24,9 @@ private slots:
         SharedState state;
         QCOMPARE(loadSettings(store, state, kScreenTwips), 12400.0);
         const QList<QPair<QString, QString>> defaults = {
-            {"ce", "1"},    {"n", "2"},    {"ctime", "3"},    {"etime", "5"},   {"rd", "0"},         {"psave", "1"},
-            {"ssave", "1"}, {"visi", "0"}, {"voice", "1"},    {"guage", "1"},   {"guagen", "11000"}, {"red", "0"},
-            {"mark", "0"},  {"xxx", "1"},  {"left", "12400"}, {"sspeed", "150"}};
+            {"ce", "1"},    {"n", "2"},    {"ctime", "3"},    {"etime", "5"},    {"rd", "0"},         {"psave", "1"},
+            {"ssave", "1"}, {"visi", "0"}, {"voice", "1"},    {"guage", "1"},    {"guagen", "11000"}, {"red", "0"},
+            {"mark", "0"},  {"xxx", "1"},  {"left", "12400"}, {"sspeed", "150"}, {"stepaside", "1"}};
         QCOMPARE(store.writes, defaults);
         QCOMPARE(store.syncs, 1);
         QCOMPARE(state.firstRunMarker, QStringLiteral("1"));

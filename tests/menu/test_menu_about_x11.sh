@@ -1,5 +1,6 @@
 # The menu drops under the picture, and About shows the version picture in the screen's middle until
-# it is clicked or Escape is pressed; the menu opens again afterwards.
+# it is clicked or Escape is pressed; the menu opens again afterwards, and goes by itself once the pointer
+# has left it and the strip.
 set -euo pipefail
 source "$(dirname "$0")/x11_menu_helpers.sh"
 
@@ -33,4 +34,7 @@ xdotool key Escape
 wait_until "the About window to go on Escape" about_is_gone
 
 open_menu
+xdotool mousemove 960 700
+menu_is_closed() { ! menu_is_open; }
+wait_until "the menu to go with the pointer away" menu_is_closed
 echo "PASS"

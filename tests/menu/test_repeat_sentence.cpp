@@ -62,11 +62,12 @@ struct BirdWorld {
     FakeWindowSystem windows;
     FakeMessageBox messageBox;
     FakeRandomSource random;
+    FakeIdleInhibition idleInhibition;
     AgentCharacters characters{[] {
         return CharacterParts{std::make_unique<ManualClock>(), std::make_unique<LoggingVoice>(),
                               std::make_unique<ClockOutput>(), std::make_unique<LoggingStage>()};
     }};
-    CaptionStrip strip{state, {store, windows, characters, messageBox, random}};
+    CaptionStrip strip{state, {store, windows, characters, messageBox, random, idleInhibition}};
     FakeShell shell;
     RecordingAutostart autostart{store};
     StripMenu menu{strip, shell, store, autostart};

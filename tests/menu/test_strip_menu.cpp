@@ -108,6 +108,33 @@ private slots:
         QVERIFY(menu.world.messageBox.shown.isEmpty());
     }
 
+    // The menu never outstays its strip: it goes when the strip withdraws, and after about a second with the pointer
+    // off both (a click on a native Wayland window never reaches the menu).
+    void menuGoesWithItsStripAndThePointer() {
+        MenuWorld menu;
+        menu.world.startAndTick(80);
+        QMenu& popup = menu.stripMenu.menu;
+        FakeWindowSystem& windows = menu.world.windows;
+        QVERIFY(menu.pointOnPicture());
+        emit menu.world.strip.withdrew();
+        QVERIFY(!popup.isVisible());
+
+        QVERIFY(menu.pointOnPicture());
+        windows.pointer = {1290, 10};
+        menu.stripMenu.checkPointer();
+        windows.cursorReadable = false;
+        for (int check = 1; check < StripMenu::kChecksOffBeforeClosing; ++check)
+            menu.stripMenu.checkPointer();
+        windows.cursorReadable = true; // back on the strip in time
+        menu.stripMenu.checkPointer();
+        windows.pointer = {10, 600};
+        for (int check = 1; check < StripMenu::kChecksOffBeforeClosing; ++check)
+            menu.stripMenu.checkPointer();
+        QVERIFY(popup.isVisible());
+        menu.stripMenu.checkPointer();
+        QVERIFY(!popup.isVisible());
+    }
+
     // The menu's top-right corner sits 7110 twips across the strip, 10 twips below its open height of 340 twips: 474 px
     // across, and 350 twips is 23.3 px, which rounds to 23. About sits in the screen's middle; an odd pixel left over
     // goes to the right and the bottom, and on a screen smaller than About it hangs over the edges.

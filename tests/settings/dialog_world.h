@@ -33,11 +33,12 @@ inline constexpr qint16 SharedState::*kRecordFields[] = {
     &SharedState::readAloud,           &SharedState::lesson,
     &SharedState::readingPosition,     &SharedState::red,
     &SharedState::startAtLogOn,        &SharedState::speechRate,
-    &SharedState::introCountdown,      &SharedState::cycleTick,
-    &SharedState::cyclesShown,         &SharedState::cyclePhase};
+    &SharedState::stepAsideForFilms,   &SharedState::introCountdown,
+    &SharedState::cycleTick,           &SharedState::cyclesShown,
+    &SharedState::cyclePhase};
 inline constexpr const char* kRecordFieldNames[] = {
-    "ce",    "n",      "ctime", "etime", "rd",     "psave",      "ssave",     "visi",       "voice",
-    "guage", "guagen", "red",   "mark",  "sspeed", "introcount", "tickcount", "cyclecount", "phase"};
+    "ce",     "n",   "ctime", "etime",  "rd",        "psave",      "ssave",     "visi",       "voice", "guage",
+    "guagen", "red", "mark",  "sspeed", "stepaside", "introcount", "tickcount", "cyclecount", "phase"};
 static_assert(std::size(kRecordFields) == std::size(kRecordFieldNames));
 
 // The record as "name=value" lines, so a comparison names the field that differs.
@@ -66,7 +67,8 @@ struct DialogWorld {
     QPointer<SettingsDialog> dialog;
 
     DialogWorld() {
-        setFields(world.state, "ce=1 n=2 ctime=3 etime=5 psave=1 ssave=1 voice=1 guage=1 guagen=11000 sspeed=150");
+        setFields(world.state,
+                  "ce=1 n=2 ctime=3 etime=5 psave=1 ssave=1 voice=1 guage=1 guagen=11000 sspeed=150 stepaside=1");
         world.state.firstRunMarker = QStringLiteral("1");
     }
     SettingsDialog& open() { return *(dialog = showSettingsDialog(world.strip, world.store, autostart)); }

@@ -3,6 +3,7 @@
 // way to open the dialog without its menu, so the real-window test drives this instead.
 
 #include "app/caption_strip.h"
+#include "core/dbus_idle_inhibition.h"
 #include "core/qt_desktop_services.h"
 #include "core/qt_settings_store.h"
 #include "core/qt_window_system.h"
@@ -23,9 +24,10 @@ int main(int argc, char* argv[]) {
     QtWindowSystem windows;
     QtMessageBox messageBox;
     ClockRandomSource random;
+    DbusIdleInhibition idleInhibition;
     test::FakeCharacters characters;
     SharedState state;
-    CaptionStrip strip(state, {store, windows, characters, messageBox, random});
+    CaptionStrip strip(state, {store, windows, characters, messageBox, random, idleInhibition});
     loadSettings(store, state, windows.screenWidthTwips());
 
     SettingsDialog* dialog = showSettingsDialog(strip, store, systemAutostart());

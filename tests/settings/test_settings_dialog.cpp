@@ -45,10 +45,10 @@ void act(SettingsDialog& d, const QString& step) {
         return i < int(group.size()) ? group[i] : nullptr;
     };
     QWidget* control =
-        QHash<QString, QWidget*>{{"autoHide", d.autoHideBox},           {"schedule", d.saveReadingPositionBox},
-                                 {"logOn", d.startAtLogOnBox},          {"saving", d.saveSettingsBox},
-                                 {"lesson", at(d.lessonChoices)},       {"mode", at(d.playModeChoices)},
-                                 {"order", at(d.languageOrderChoices)}, {"box", at(d.timingBoxes)}}
+        QHash<QString, QWidget*>{
+            {"autoHide", d.autoHideBox},     {"schedule", d.saveReadingPositionBox}, {"logOn", d.startAtLogOnBox},
+            {"saving", d.saveSettingsBox},   {"films", d.stepAsideForFilmsBox},      {"lesson", at(d.lessonChoices)},
+            {"mode", at(d.playModeChoices)}, {"order", at(d.languageOrderChoices)},  {"box", at(d.timingBoxes)}}
             .value(parts.captured(1));
     if (parts.captured(1) == "speed")
         control = d.speechSpeedBox;
@@ -131,6 +131,7 @@ private slots:
         addRow("saving switched off", {"", "", choices + " saving", chosen + " ssave=0", ""});
         addRow("saving switched on", {"ssave=0", "", choices + " saving", chosen + " ssave=1", "write@0 saved"});
         addRow("start at log-on stored as 2, clicked", {"mark=2", "", "logOn", "mark=0", "remove@0 saved"});
+        addRow("stepping aside for films cleared", {"", "", "films", "stepaside=0", "remove@0 saved"});
 
         // Escape on any control closes the dialog the way its close box does.
         for (const char* control : {"lesson1", "box1", "autoHide"})
@@ -191,7 +192,7 @@ private slots:
         w.world.windows.screenWidthPixels = 400;
         w.world.windows.screenHeightPixels = 300;
         SettingsDialog& d = w.open();
-        QCOMPARE(w.world.windows.geometry(&d), QRect(-67, -50, 385, 412));
+        QCOMPARE(w.world.windows.geometry(&d), QRect(-67, -50, 385, 436));
         const QStringList captions = {"Per sentence play              time.", "Spanish Display               second.",
                                       "English Display               second.",
                                       "Speech speed                 words a minute"};
@@ -215,7 +216,7 @@ private slots:
         const QSet<QWidget*> expected = {d.timingBoxes[0],    d.timingBoxes[1],         d.timingBoxes[2],
                                          d.lessonChoices[12], d.playModeChoices[1],     d.languageOrderChoices[1],
                                          d.autoHideBox,       d.saveReadingPositionBox, d.startAtLogOnBox,
-                                         d.saveSettingsBox,   d.speechSpeedBox};
+                                         d.saveSettingsBox,   d.speechSpeedBox,         d.stepAsideForFilmsBox};
         QSet<QWidget*> visited;
         d.timingBoxes[0]->setFocus(Qt::TabFocusReason);
         for (qsizetype i = 0; i < expected.size(); ++i) {

@@ -32,8 +32,8 @@ client_geometry() {
     xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
                                   /^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print x, y, w, h}'
 }
-placed() { [ "$(client_geometry)" = "693 340 385 412" ]; }
-wait_until "the client area at 693,340 sized 385x412 (last seen at $(client_geometry))" placed
+placed() { [ "$(client_geometry)" = "693 340 385 436" ]; }
+wait_until "the client area at 693,340 sized 385x436 (last seen at $(client_geometry))" placed
 
 # Motif functions the dialog asks for: close (0x20) but neither minimise (0x08) nor maximise (0x10).
 # Openbox keeps its own iconify button whatever a window asks; the request is what the program controls.
@@ -41,8 +41,8 @@ read -r _ motif_functions _ < <(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*=
 ((motif_functions & 0x20 && !(motif_functions & 0x18))) || fail "window functions $motif_functions"
 
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
-grep -q 'minimum size: 385 by 412' <<<"$hints" || fail "resizable: $hints"
-grep -q 'maximum size: 385 by 412' <<<"$hints" || fail "resizable: $hints"
+grep -q 'minimum size: 385 by 436' <<<"$hints" || fail "resizable: $hints"
+grep -q 'maximum size: 385 by 436' <<<"$hints" || fail "resizable: $hints"
 
 # Minimised by the window manager all the same, the dialog comes back: while it is open, Exit is out of reach.
 xdotool windowminimize "$window"

@@ -36,6 +36,12 @@ public:
     float next() override { return values.isEmpty() ? 0.0f : values.takeFirst(); }
 };
 
+class FakeIdleInhibition final : public IdleInhibition {
+public:
+    bool isHeld = false;
+    bool held() const override { return isHeld; }
+};
+
 // Everything a caption window needs, in memory; `strip` is built on them.
 struct FakeWorld {
     SharedState state;
@@ -44,7 +50,8 @@ struct FakeWorld {
     FakeCharacters characters;
     FakeMessageBox messageBox;
     FakeRandomSource random;
-    CaptionStrip strip{state, {store, windows, characters, messageBox, random}};
+    FakeIdleInhibition idleInhibition;
+    CaptionStrip strip{state, {store, windows, characters, messageBox, random, idleInhibition}};
 
     // Runs the start-up and then the given number of pointerTimer ticks.
     void startAndTick(int ticks) {

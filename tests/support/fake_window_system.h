@@ -27,6 +27,8 @@ public:
     bool windowRect(QWidget* window, PixelRect& rect) override;
     std::optional<ActiveWindow> active;
     std::optional<ActiveWindow> activeWindow() override { return active; }
+    std::optional<PixelRect> workArea; // the whole screen when unset
+    PixelRect workAreaOf(QWidget* window) override { return workArea.value_or(screenOf(window)); }
 
     QRect geometry(QWidget* window) const { return mGeometry.value(window); }
 
