@@ -11,12 +11,7 @@ namespace parlavo {
 namespace {
 
 std::unique_ptr<QSettings> openNativeSettings() {
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Orna"),
-                                       QSettings::NativeFormat);
-#else
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orna"));
-#endif
 }
 
 const QString kSection = QStringLiteral("Spanish/");

@@ -9,9 +9,7 @@
 
 namespace parlavo {
 
-// The real store: QSettings in the native format, per user. On Linux that is
-// $XDG_CONFIG_HOME/Orna.conf, section [Spanish]; on Windows the registry key where earlier Windows
-// versions of this program kept their values, so those settings carry over.
+// The real store: QSettings in the native format, per user: $XDG_CONFIG_HOME/Orna.conf, section [Spanish].
 // Tells the user once on standard error when the settings cannot be read or saved, and again only
 // after a save has worked in between.
 class QtSettingsStore final : public SettingsStore {

@@ -20,20 +20,4 @@ Autostart& systemAutostart() {
     return *autostart;
 }
 
-QString windowsRunCommand(const QString& folder, const QString& baseName) {
-    QString path = folder;
-    if (!path.endsWith(QLatin1Char('\\')))
-        path += QLatin1Char('\\');
-    path += baseName + QStringLiteral(".exe");
-    if (path.contains(QLatin1Char(' ')))
-        return QLatin1Char('"') + path + QLatin1Char('"');
-    return path;
-}
-
-QByteArray runValueData(const QString& command) {
-    QByteArray data = command.toLocal8Bit();
-    data.append('\0');
-    return data;
-}
-
 } // namespace parlavo

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -22,19 +21,10 @@ public:
 // comes from a hand-edited store and leaves the entry as it is.
 void applyStartAtLogOn(Autostart& autostart, qint16 mark);
 
-// The real entry for this platform: the Run key value on Windows, the desktop autostart entry elsewhere.
-// Each back-end defines this for itself; only one of them is built.
+// The real entry: the desktop autostart entry (desktop_autostart.cpp).
 std::unique_ptr<Autostart> makeSystemAutostart();
 
 // The real entry, made on first use and kept for the rest of the run.
 Autostart& systemAutostart();
-
-// The command line the Windows Run key holds for the program `baseName`.exe in `folder`, a Windows
-// path that ends in a backslash only at a drive root. Quoted when it holds a blank, since the shell
-// would otherwise split it there.
-QString windowsRunCommand(const QString& folder, const QString& baseName);
-
-// The bytes the Run key value stores for `command`: its text in the ANSI code page and the closing NUL.
-QByteArray runValueData(const QString& command);
 
 } // namespace parlavo

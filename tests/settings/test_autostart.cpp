@@ -2,7 +2,6 @@
 
 #include <QTest>
 
-#ifndef Q_OS_WIN
 #include "settings/desktop_autostart.h"
 
 #include <QDir>
@@ -43,7 +42,6 @@ QString execCommand(const QByteArray& entry) {
 }
 
 } // namespace
-#endif
 
 using namespace parlavo;
 
@@ -51,28 +49,6 @@ class TestAutostart : public QObject {
     Q_OBJECT
 
 private slots:
-    void runKeyCommandLine_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("baseName");
-        QTest::addColumn<QString>("command");
-        const auto row = [](const char* name, const char* folder, const char* baseName, const char* command) {
-            QTest::newRow(name) << QString(folder) << QString(baseName) << QString(command);
-        };
-        row("drive root", R"(C:\)", "app", R"(C:\app.exe)");
-        row("folder with blanks", R"(C:\Program Files\Tool)", "app", R"("C:\Program Files\Tool\app.exe")");
-        row("folder ending in a backslash", R"(D:\Tools\)", "app", R"(D:\Tools\app.exe)");
-        row("blank in the name only", R"(E:\)", "my app", R"("E:\my app.exe")");
-    }
-    void runKeyCommandLine() {
-        QFETCH(QString, folder);
-        QFETCH(QString, baseName);
-        QFETCH(QString, command);
-        QCOMPARE(windowsRunCommand(folder, baseName), command);
-        // The Run value holds the text and its closing NUL.
-        QCOMPARE(runValueData(command), command.toLatin1() + '\0');
-    }
-
-#ifndef Q_OS_WIN
     void entryStartsTheProgram_data() {
         QTest::addColumn<QString>("folderName");
         QTest::newRow("blanks") << "my programs";
@@ -116,7 +92,6 @@ private slots:
         applyStartAtLogOn(autostart, 0);
         QCOMPARE(QDir(QFileInfo(entry).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
     }
-#endif
 };
 
 QTEST_GUILESS_MAIN(TestAutostart)
