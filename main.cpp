@@ -8,6 +8,7 @@
 #include "core/running_cost.h"
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
+#include "core/version.h"
 #include "menu/strip_menu.h"
 #include "settings/autostart.h"
 
@@ -20,8 +21,6 @@
 using namespace parlavo;
 
 namespace {
-
-constexpr const char* kVersion = "1.01";
 
 // --help and --version answer on standard output without a display, as command-line users expect.
 // Returns true when an answer was printed and the program should end.

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/version.h"
+
 #include <QColor>
 #include <QString>
 #include <QtGlobal>
 
 namespace parlavo {
 
-inline const QString kWelcomeLine = QStringLiteral(" Welcome to use Parlavo V1.01.");
+inline const QString kWelcomeLine = QStringLiteral(" Welcome to use Parlavo V%1.").arg(QLatin1String(kVersion));
 // A blank caption is one space, never the empty text.
 inline const QString kBlankCaption = QStringLiteral(" ");
 

@@ -90,7 +90,9 @@ void CompositorWindowReport::report(const QString& state) {
     if (fields.size() == 5) {
         active.exists = true;
         active.fullScreen = fields[0] == QLatin1String("1");
-        const auto number = [&](int i) { return qRound(fields[i].toDouble()); };
+        const auto number = [&](int i) {
+            return qRound(fields[i].toDouble());
+        };
         active.rect = {number(1), number(2), number(1) + number(3), number(2) + number(4)};
     }
     mActive = active;

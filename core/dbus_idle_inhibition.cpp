@@ -18,20 +18,32 @@ struct Source {
     const char* service;
     const char* path;
     const char* interface;
-    const char* question;                // answers true while an inhibition is held
-    std::optional<uint> questionFlags;   // which kind of inhibition the question is about
-    std::vector<const char*> changes;    // signals that something changed
+    const char* question;              // answers true while an inhibition is held
+    std::optional<uint> questionFlags; // which kind of inhibition the question is about
+    std::vector<const char*> changes;  // signals that something changed
 };
 
 const Source kSources[] = {
     // Flag 8: inhibiting the session from being marked idle.
-    {"org.gnome.SessionManager", "/org/gnome/SessionManager", "org.gnome.SessionManager", "IsInhibited", 8u,
+    {"org.gnome.SessionManager",
+     "/org/gnome/SessionManager",
+     "org.gnome.SessionManager",
+     "IsInhibited",
+     8u,
      {"InhibitorAdded", "InhibitorRemoved"}},
     // Policy 4: changes to the screen's settings (dimming, blanking).
-    {"org.kde.Solid.PowerManagement", "/org/kde/Solid/PowerManagement/PolicyAgent",
-     "org.kde.Solid.PowerManagement.PolicyAgent", "HasInhibition", 4u, {"InhibitionsChanged"}},
-    {"org.freedesktop.PowerManagement", "/org/freedesktop/PowerManagement/Inhibit",
-     "org.freedesktop.PowerManagement.Inhibit", "HasInhibit", std::nullopt, {"HasInhibitChanged"}},
+    {"org.kde.Solid.PowerManagement",
+     "/org/kde/Solid/PowerManagement/PolicyAgent",
+     "org.kde.Solid.PowerManagement.PolicyAgent",
+     "HasInhibition",
+     4u,
+     {"InhibitionsChanged"}},
+    {"org.freedesktop.PowerManagement",
+     "/org/freedesktop/PowerManagement/Inhibit",
+     "org.freedesktop.PowerManagement.Inhibit",
+     "HasInhibit",
+     std::nullopt,
+     {"HasInhibitChanged"}},
 };
 constexpr int kSourceCount = static_cast<int>(std::size(kSources));
 

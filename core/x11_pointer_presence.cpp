@@ -17,8 +17,8 @@ constexpr int kDetailInferior = XCB_NOTIFY_DETAIL_INFERIOR;
 
 int inputExtensionOpcode(xcb_connection_t* connection) {
     const char name[] = "XInputExtension";
-    const XcbReply<xcb_query_extension_reply_t> reply(xcb_query_extension_reply(
-        connection, xcb_query_extension(connection, std::strlen(name), name), nullptr));
+    const XcbReply<xcb_query_extension_reply_t> reply(
+        xcb_query_extension_reply(connection, xcb_query_extension(connection, std::strlen(name), name), nullptr));
     return reply && reply->present ? reply->major_opcode : -1;
 }
 
