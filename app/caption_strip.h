@@ -1,15 +1,15 @@
 #pragma once
 
-#include "agent/character.h"
-#include "app/held_timers_message_box.h"
+#include "agent/bird.h"
 #include "app/position_keeper.h"
 #include "caption/caption_effects.h"
 #include "caption/drag.h"
 #include "core/desktop_services.h"
 #include "core/idle_inhibition.h"
+#include "core/settings.h"
 #include "core/settings_store.h"
-#include "core/shared_state.h"
 #include "core/window_system.h"
+#include "lessons/lesson_playback.h"
 
 #include <QColor>
 #include <QString>
@@ -32,40 +32,69 @@ class CaptionLabel;
 struct CaptionStripServices {
     SettingsStore& store;
     WindowSystem& windows;
-    Characters& characters;
-    MessageBox& messageBox;
+    Bird& bird;
     RandomSource& random;
     IdleInhibition& idleInhibition;
 };
 
-// The caption window: a borderless strip at the top edge of the screen that shows one sentence at
-// a time, hosts the five timers that drive the whole program, and holds the character.
-// Positions and sizes of the window and its controls are in twips; the window system works in pixels.
+// The caption window: a borderless strip at the top edge of the screen that shows one sentence at a time, drives
+// the lesson playback, the caption effects, auto-hide, dragging and stepping aside with its timers, and has the
+// bird read each Spanish line. Other windows act on it through the intents below.
 class CaptionStrip : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kWidthTwips = 7155;
-    static constexpr int kOpenHeightTwips = 340;
-    static constexpr int kCollapsedHeightTwips = 20;
-    static constexpr int kEnglishRestTop = 400;
+    static constexpr int kWidth = 477;
+    static constexpr int kOpenHeight = 23;
+    static constexpr int kCollapsedHeight = 1;
     static constexpr int kPointerTickMs = 60;
-    // Pointer ticks between two questions to the window manager about a full-screen window; an idle strip's
-    // ticks come this many times less often, each standing for as many.
+    // Pointer ticks between two questions about a full-screen window; an idle strip's ticks come this many times
+    // less often, each standing for as many.
     static constexpr int kStepAsideCheckTicks = 8;
+    // Where the menu picture's right edge and the open strip's bottom lie, from the strip's top-left corner.
+    static constexpr QPoint kMenuAnchor{474, 23};
 
-    CaptionStrip(SharedState& state, CaptionStripServices services, QWidget* parent = nullptr);
+    CaptionStrip(Settings& settings, CaptionStripServices services, QWidget* parent = nullptr);
     ~CaptionStrip() override;
 
-    // Start-up after the single-copy check: character, settings, splash, timers, first sentence,
-    // topmost placement and the recorded rectangle. Leaves the window hidden and the splash showing.
+    // Start-up after the single-copy check: the settings, the splash, the timers, the first sentence and the
+    // strip's place. Leaves the strip hidden and the splash showing.
     void start();
-    // Restores the open height at the top edge (the top of the screen, or just below a panel there) and records
-    // the window's screen rectangle.
-    void settleAtTopEdge();
-    // The exit command's save: "voice", "left" and, in sequence play with saving on, "guagen".
-    // Returns false when the store could not be written.
+    // The exit command's save: reading aloud, the left edge and, when kept, the reading position. Returns false
+    // when the store could not be written.
     bool saveAtExit();
+    // Stops the timers that drive the program, before it ends.
+    void stopForShutdown();
+
+    // A side window (the settings dialog, About) opens: the menu picture and playback wait for it.
+    void holdForSideWindow();
+    // It has gone: the menu picture works again, and playback goes on unless the intro still runs, whose own last
+    // step starts it.
+    void resumeAfterSideWindow();
+    bool menuPictureEnabled() const;
+    // While About is up the menu cannot open over it; playback goes on.
+    void setMenuPictureEnabled(bool enabled);
+    // Shows or hides the bird for good (the menu's read-aloud command); while the strip steps aside the bird stays
+    // hidden and follows this when the strip comes back.
+    void setBirdShown(bool shown);
+    // The bird says the current Spanish line again at once, whatever the cycle is doing, and nothing of the cycle
+    // moves. A hidden bird comes out for that line and goes again after it.
+    void repeatSentence();
+    // The bird speaks at the settings' rate from its next line on.
+    void applySpeechRate();
+    bool steppedAside() const { return mSteppedAside; }
+    // The splash picture was clicked: skip the rest of the splash's wait.
+    void splashClicked();
+    // Another copy asked to be shown: bring the strip to the front.
+    void activateFromAnotherCopy();
+    // A window that belongs to the strip (its menu): while it shows, the pointer over it keeps an auto-hiding strip
+    // open, and it is expected to go when the strip withdraws.
+    void addCompanion(QWidget* window);
+    // Whether the pointer is over the strip or a showing companion, as far as the window system can see it.
+    bool pointerOverStripOrCompanions();
+
+    Settings& settings() const { return mSettings; }
+    WindowSystem& windows() const { return mServices.windows; }
 
     // Timer handlers; tests call them directly instead of waiting for the timers.
     void onPointerTick();
@@ -74,90 +103,17 @@ public:
     void onSpanishEntryTick();
     void onPlaybackTick();
 
-    // Chooses the next sentence into spanishText and englishText.
-    void chooseNextSentence();
-
-    // Drag handlers shared by the four caption labels; any button drags, and the grab is where it was pressed.
-    void beginDrag(const PixelPoint& pressedAt);
-    void followDrag();
-    void endDrag();
-
-    // A side window (the settings dialog, About) has gone: the menu picture works again, and playback
-    // goes on unless the intro still runs, whose own last step starts it.
-    void resumeAfterSideWindow();
-    // Starts the playback timer, or, while the strip is away for a full-screen window, lets it start
-    // when the strip comes back.
-    void startPlayback();
-
-    // Shows or hides the bird for good (the menu's read-aloud command); while the strip steps aside the
-    // bird stays hidden and follows this when the strip comes back.
-    void setBirdShown(bool shown);
-    // The menu's repeat command: the bird says the current Spanish line again at once, whatever the cycle is
-    // doing, and nothing of the cycle moves. A hidden bird comes out for that line and goes again after it.
-    void repeatSentence();
-    // The bird speaks at the record's rate from its next line on.
-    void applySpeechRate();
-    bool steppedAside() const { return mSteppedAside; }
-    // Shown for good and not stepped aside: the bird reads the lesson's lines.
-    bool birdReads() const { return mBirdShown && !mSteppedAside; }
-
-    // The splash picture was clicked: skip the rest of the splash's wait.
-    void splashClicked();
-    // Another copy asked to be shown: bring the strip to the front.
-    void activateFromAnotherCopy();
-
-    // A window that belongs to the strip (its menu): while it shows, the pointer over it keeps an auto-hiding strip
-    // open, and it is expected to go when the strip withdraws.
-    void addCompanion(QWidget* window);
-    // Whether the pointer is over the strip or a showing companion, as far as the window system can see it.
-    bool pointerOverStripOrCompanions();
-
-    // Window geometry in twips, read and written through the window system.
-    double leftTwips() const;
-    void setLeftTwips(double twips);
-    double topTwips() const;
-    void setTopTwips(double twips);
-    double heightTwips() const;
-    void setHeightTwips(double twips);
-    double widthTwips() const;
-    // Open or collapsed, judged in whole pixels so the window system's rounding cannot fool it.
-    bool isOpen() const;
-
+    // What shows, for tests and the benchmarks.
+    QString spanishCaption() const;
+    QString englishCaption() const;
     int englishTop() const { return mEnglishTop; }
-    void setEnglishTop(int twips);
-    bool menuPictureEnabled() const;
-    void setMenuPictureEnabled(bool enabled);
-    SplashWindow* splash() const { return mSplash.get(); }
-    SharedState& state() const { return mState; }
-    WindowSystem& windows() const { return mServices.windows; }
-    // The colour the strip along the lower edge is drawn in, or an invalid colour when it is erased.
+    const Sentence& sentence() const { return mSentence; }
+    bool isPlaying() const { return mPlaybackTimer.isActive(); }
+    bool isOpen() const;
+    bool isDragging() const { return mDragging; }
+    // The colour the band along the lower edge is drawn in, or an invalid colour when it is erased.
     QColor stripColour() const;
-
-    // Controls.
-    CaptionLabel* spanishLine = nullptr;
-    CaptionLabel* englishLine = nullptr;
-    QLabel* topEdgeBand = nullptr;
-    QLabel* menuPatch = nullptr;
-    QLabel* menuPicture = nullptr;
-    QTimer pointerTimer;
-    QTimer colourStripTimer;
-    QTimer englishRiseTimer;
-    QTimer spanishEntryTimer;
-    QTimer playbackTimer;
-
-    // Members shared by the window's handlers.
-    Character* character = nullptr;
-    bool dragging = false;
-    PixelRect recordedRect;
-    PixelPoint pointerSample;
-    GrabOffset grabOffset;
-    qint32 openHeightTwips = kOpenHeightTwips;
-    qint16 entryStep = 0;
-    ColourSlots stripColours;
-    QString spanishText;
-    QString englishText;
-    Speaker spanishSpeaker = Speaker::Bird; // who says spanishText in its lesson
-    qint16 randomId = 0;
+    SplashWindow* splash() const { return mSplash.get(); }
 
 signals:
     // The pointer moved over the menu picture while it is enabled.
@@ -171,34 +127,62 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    class View;
+
     void buildControls();
     bool showLineToolTip(QHelpEvent* event);
-    void loadCharacter();
-    void autoHideStep(int countdown);
+    void showSentence(const Sentence& sentence);
+    void speakCurrentLine();
+    void startPlayback();
+    void autoHideStep();
     void stepAsideForFullScreen();
     void pacePointerTicks();
     void showBird(bool shown);
-    void applyIntroStep(int countdown);
+    void applyIntroStep();
     void showCaptionWindow();
     void closeSplash();
     void placeSplash();
     void layOutColourStrip();
+    void setEnglishTop(int top);
+    void beginDrag(const PixelPoint& pressedAt);
+    void followDrag();
+    void endDrag();
+    void settleAtTopEdge();
     void followWorkArea();
     bool pointerOverCompanion(const PixelPoint& pointer);
     int topEdge() const;
     PixelRect currentRect() const;
     void setGeometryPixels(int x, int y, int width, int height);
 
-    SharedState& mState;
+    Settings& mSettings;
     CaptionStripServices mServices;
-    HeldTimersMessageBox mMessageBox{
-        mServices.messageBox,
-        {&pointerTimer, &colourStripTimer, &englishRiseTimer, &spanishEntryTimer, &playbackTimer}};
-    PositionKeeper mPositionKeeper{mServices.store, mState};
-    std::unique_ptr<SplashWindow> mSplash;
-    NullCharacter mNoCharacter;
+    LessonPlayback mPlayback{mSettings, mServices.random};
+    PositionKeeper mPositionKeeper{mServices.store, mSettings};
+
+    CaptionLabel* mSpanishLine = nullptr;
+    CaptionLabel* mEnglishLine = nullptr;
+    QLabel* mTopEdgeBand = nullptr;
+    QLabel* mMenuPatch = nullptr;
+    QLabel* mMenuPicture = nullptr;
     ColourStrip* mColourStrip = nullptr;
-    int mEnglishTop = kEnglishRestTop;
+    std::unique_ptr<SplashWindow> mSplash;
+
+    QTimer mPointerTimer;
+    QTimer mColourStripTimer;
+    QTimer mEnglishRiseTimer;
+    QTimer mSpanishEntryTimer;
+    QTimer mPlaybackTimer;
+
+    Sentence mSentence;
+    int mIntroCountdown = 0; // start-up countdown in pointer ticks
+    int mEntryStep = 0;
+    int mRiseStep = 0;
+    int mEnglishTop = 0;
+    ColourSlots mStripColours;
+    bool mDragging = false;
+    PixelRect mRecordedRect;
+    PixelPoint mPointerSample;
+    GrabOffset mGrabOffset;
     bool mBirdShown = true;
     bool mSteppedAside = false;
     int mTicksToStepAsideCheck = 0;
@@ -206,9 +190,5 @@ private:
     std::vector<QTimer*> mHeldForFullScreen;
     std::vector<QWidget*> mCompanions;
 };
-
-// Reads the Spanish line aloud in its speaker's voice when `readAloud` is 1 and waves either way. The character is
-// a nicety: whatever it fails at is ignored so that the lesson goes on.
-void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud, Speaker speaker = Speaker::Bird);
 
 } // namespace parlavo

@@ -3,65 +3,62 @@
 #include "caption/caption_effects.h"
 #include "caption/caption_label.h"
 #include "caption/colour_strip.h"
-#include "core/integer16.h"
 
 namespace parlavo {
 
 void CaptionStrip::onPointerTick() {
-    mState.introCountdown = sub16(mState.introCountdown, 1);
-    const int countdown = mState.introCountdown;
-    autoHideStep(countdown);
-    applyIntroStep(countdown);
+    --mIntroCountdown;
+    autoHideStep();
+    applyIntroStep();
     pacePointerTicks();
 }
 
-void CaptionStrip::applyIntroStep(int countdown) {
-    const IntroStep step = introStepFor(countdown);
+void CaptionStrip::applyIntroStep() {
+    const IntroStep step = introStepFor(mIntroCountdown);
     switch (step.action) {
     case IntroStep::Action::Scroll:
-        spanishLine->setText(withLeadingSpaces(step.spaces, kWelcomeLine));
+        mSpanishLine->setText(withLeadingSpaces(step.spaces, kWelcomeLine));
         break;
     case IntroStep::Action::ShowAndScroll:
         closeSplash();
         showCaptionWindow();
-        spanishLine->setText(withLeadingSpaces(step.spaces, kWelcomeLine));
+        mSpanishLine->setText(withLeadingSpaces(step.spaces, kWelcomeLine));
         break;
     case IntroStep::Action::Hold:
-        spanishLine->setText(kWelcomeLine);
+        mSpanishLine->setText(kWelcomeLine);
         break;
     case IntroStep::Action::StartPlayback:
-        spanishLine->setText(kBlankCaption);
-        if (menuPictureEnabled()) {
+        mSpanishLine->setText(kBlankCaption);
+        if (menuPictureEnabled())
             startPlayback();
-            spanishLine->setText(kBlankCaption);
-        }
         break;
     case IntroStep::Action::ResetCountdown:
-        mState.introCountdown = 1;
+        mIntroCountdown = 1;
         break;
     }
 }
 
 void CaptionStrip::onColourStripTick() {
-    const ColourStripTick tick = colourStripTick(isOpen(), dragging, stripColours);
+    const ColourStripTick tick = colourStripTick(isOpen(), mDragging, mStripColours);
     mColourStrip->setColour(tick.draw ? tick.colour : QColor());
-    stripColours = tick.next;
+    mStripColours = tick.next;
 }
 
 void CaptionStrip::onEnglishRiseTick() {
-    englishLine->setText(withLeadingSpaces(1, englishText));
-    const EnglishRiseTick tick = englishRiseTick(mEnglishTop);
+    mEnglishLine->setText(withLeadingSpaces(1, mSentence.text.english));
+    const EnglishRiseTick tick = englishRiseTick(mRiseStep);
+    mRiseStep = tick.nextStep;
     setEnglishTop(tick.top);
     if (tick.finished)
-        englishRiseTimer.stop();
+        mEnglishRiseTimer.stop();
 }
 
 void CaptionStrip::onSpanishEntryTick() {
-    const SpanishEntryTick tick = spanishEntryTick(entryStep, spanishText);
-    spanishLine->setText(tick.caption);
-    entryStep = tick.nextMarquee;
+    const SpanishEntryTick tick = spanishEntryTick(mEntryStep, mSentence.text.spanish);
+    mSpanishLine->setText(tick.caption);
+    mEntryStep = tick.nextStep;
     if (tick.finished)
-        spanishEntryTimer.stop();
+        mSpanishEntryTimer.stop();
 }
 
 } // namespace parlavo

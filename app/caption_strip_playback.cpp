@@ -2,12 +2,8 @@
 
 #include "caption/caption_effects.h"
 #include "caption/caption_label.h"
-#include "core/integer16.h"
-#include "lessons/playback_cycle.h"
-#include "lessons/sentence_selector.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace parlavo {
 
@@ -19,123 +15,80 @@ void enable(QTimer& timer) {
         timer.start();
 }
 
-class CaptionPlaybackView final : public PlaybackView {
-public:
-    explicit CaptionPlaybackView(CaptionStrip& form) : mForm(form) {}
-
-    void nextSentence() override { mForm.chooseNextSentence(); }
-    void startSpanishEntry() override { enable(mForm.spanishEntryTimer); }
-    void startEnglishRise() override { enable(mForm.englishRiseTimer); }
-    void blankSpanish() override { mForm.spanishLine->setText(kBlankCaption); }
-    void clearEnglish() override {
-        mForm.englishLine->setText(kBlankCaption);
-        mForm.setEnglishTop(CaptionStrip::kEnglishRestTop);
-    }
-    // A bird out only for a repeated line leaves the lesson's own lines alone.
-    void speakStep() override {
-        if (mForm.character && mForm.birdReads())
-            readAloudAndWave(*mForm.character, mForm.spanishText, mForm.state().readAloud, mForm.spanishSpeaker);
-    }
-
-private:
-    CaptionStrip& mForm;
-};
-
-// Who says a line of a lesson; the note before the lessons is the bird's own.
-Speaker speakerOf(int id) {
-    try {
-        if (sentenceSpeaker(id) == kNoSpeaker)
-            return Speaker::Bird;
-        return saidByWoman(id) ? Speaker::Woman : Speaker::Man;
-    } catch (const std::exception&) {
-        return Speaker::Bird;
-    }
+Speaker speakerOf(const LessonLine& line) {
+    return line.saidByWoman ? Speaker::Woman : Speaker::Man;
 }
 
 } // namespace
 
-void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud, Speaker speaker) {
-    if (readAloud == 1) {
-        try {
-            character.SpeakAs(spanish, speaker);
-        } catch (...) {
-        }
+// The strip as the display cycle drives it.
+class CaptionStrip::View final : public PlaybackView {
+public:
+    explicit View(CaptionStrip& strip) : mStrip(strip) {}
+
+    void showSentence(const Sentence& sentence) override { mStrip.showSentence(sentence); }
+    void startSpanishEntry() override { enable(mStrip.mSpanishEntryTimer); }
+    void startEnglishRise() override { enable(mStrip.mEnglishRiseTimer); }
+    void blankSpanish() override { mStrip.mSpanishLine->setText(kBlankCaption); }
+    void clearEnglish() override {
+        mStrip.mEnglishLine->setText(kBlankCaption);
+        mStrip.mRiseStep = 0;
+        mStrip.setEnglishTop(englishTopAt(0));
     }
-    try {
-        character.Play(QStringLiteral("Wave"));
-    } catch (...) {
+    void speak() override { mStrip.speakCurrentLine(); }
+
+private:
+    CaptionStrip& mStrip;
+};
+
+// Sentences read in sequence are also offered whole as the lines' tooltips; a random one leaves them as they were.
+void CaptionStrip::showSentence(const Sentence& sentence) {
+    mSentence = sentence;
+    if (sentence.readInSequence) {
+        mSpanishLine->setToolTip(sentence.text.spanish);
+        mEnglishLine->setToolTip(sentence.text.english);
     }
+    mPositionKeeper.positionMayHaveMoved();
 }
 
-void CaptionStrip::chooseNextSentence() {
-    SentenceSelector selector(mState, mServices.random, mMessageBox);
-    try {
-        if (selector.selectInto({spanishText, englishText, randomId})) {
-            spanishLine->setToolTip(spanishText);
-            englishLine->setToolTip(englishText);
-        }
-        if (selector.spanishId() != 0)
-            spanishSpeaker = speakerOf(selector.spanishId());
-        mPositionKeeper.positionMayHaveMoved();
-    } catch (const OverflowError& error) {
-        // Only a reading position far outside the lessons gets here; the current sentence stays,
-        // where letting the error out of a timer's slot would end the program.
-        std::fprintf(stderr, "parlavo: cannot choose the next sentence (%s)\n", error.what());
-    }
+// The bird reads the line aloud in its speaker's voice while reading aloud is on, and waves either way. A bird out
+// only for a repeated line leaves the lesson's own lines alone.
+void CaptionStrip::speakCurrentLine() {
+    if (!mBirdShown || mSteppedAside)
+        return;
+    if (mSettings.readAloud)
+        mServices.bird.say(mSentence.text.spanish, speakerOf(mSentence.text));
+    mServices.bird.wave();
 }
 
 void CaptionStrip::repeatSentence() {
-    if (!character || mSteppedAside || spanishText.trimmed().isEmpty())
+    if (mSteppedAside || mSentence.text.spanish.trimmed().isEmpty())
         return;
     const bool hidden = !mBirdShown;
-    try {
-        if (hidden)
-            character->Show();
-        character->Interrupt();
-        character->SpeakAs(spanishText, spanishSpeaker);
-        if (hidden)
-            character->HideWhenDone();
-    } catch (const std::exception&) {
-        if (hidden)
-            showBird(false);
-    }
+    if (hidden)
+        mServices.bird.show();
+    mServices.bird.stop();
+    mServices.bird.say(mSentence.text.spanish, speakerOf(mSentence.text));
+    if (hidden)
+        mServices.bird.hideWhenDone();
 }
 
 void CaptionStrip::applySpeechRate() {
-    if (!character)
-        return;
-    try {
-        character->setSpeechRate(mState.speechRate);
-    } catch (const std::exception&) {
-    }
+    mServices.bird.setSpeechRate(mSettings.speechRate);
 }
 
 void CaptionStrip::onPlaybackTick() {
-    CaptionPlaybackView view(*this);
-    try {
-        playbackTick(mState, view);
-    } catch (const OverflowError& error) {
-        // Only counters driven far past what the dialog allows get here; the cycle starts over rather
-        // than letting the error out of a timer's slot, which would end the program.
-        std::fprintf(stderr, "parlavo: the display cycle starts over (%s)\n", error.what());
-        mState.cycleTick = 0;
-        mState.cyclesShown = 0;
-        mState.cyclePhase = 0;
-    }
+    View view(*this);
+    mPlayback.tick(view);
 }
 
-void CaptionStrip::resumeAfterSideWindow() {
-    setMenuPictureEnabled(true);
-    if (mState.introCountdown <= 2 && !playbackTimer.isActive())
-        startPlayback();
-}
-
+// While the strip is away for a full-screen window, playback starts when it comes back.
 void CaptionStrip::startPlayback() {
     if (!mSteppedAside)
-        playbackTimer.start();
-    else if (std::find(mHeldForFullScreen.begin(), mHeldForFullScreen.end(), &playbackTimer) ==
+        mPlaybackTimer.start();
+    else if (std::find(mHeldForFullScreen.begin(), mHeldForFullScreen.end(), &mPlaybackTimer) ==
              mHeldForFullScreen.end())
-        mHeldForFullScreen.push_back(&playbackTimer);
+        mHeldForFullScreen.push_back(&mPlaybackTimer);
 }
 
 } // namespace parlavo

@@ -3,27 +3,27 @@
 #include "caption/auto_hide.h"
 #include "caption/drag.h"
 #include "caption/step_aside.h"
-#include "core/placement.h"
 
 namespace parlavo {
 
-void CaptionStrip::autoHideStep(int countdown) {
+void CaptionStrip::autoHideStep() {
     followWorkArea();
     // Asking the X server where the pointer is costs a round trip, so it is asked only while the answer
     // counts: for an auto-hiding strip once the intro is over, and during a drag. A drag goes on from the last
     // sample it could see.
-    std::optional<PixelPoint> pointer = pointerSample;
-    if (dragging || (mState.autoHide != 0 && countdown <= 0)) {
+    std::optional<PixelPoint> pointer = mPointerSample;
+    if (mDragging || (mSettings.autoHide && mIntroCountdown <= 0)) {
         PixelPoint sample;
         pointer.reset();
         if (windows().pointerPosition(sample))
-            pointer = pointerSample = sample;
+            pointer = mPointerSample = sample;
     }
     const bool wasOpen = isOpen();
     // The pointer on the strip's menu keeps it open as if it were on the strip.
-    const bool open = stripStaysOpen(countdown, mState.autoHide, recordedRect, pointer, wasOpen) ||
+    const bool open = stripStaysOpen(mIntroCountdown, mSettings.autoHide, mRecordedRect, pointer, wasOpen) ||
                       (wasOpen && pointer && pointerOverCompanion(*pointer));
-    setHeightTwips(open ? openHeightTwips : kCollapsedHeightTwips);
+    const PixelRect r = currentRect();
+    setGeometryPixels(r.left, r.top, r.width(), open ? kOpenHeight : kCollapsedHeight);
     if (wasOpen && !open)
         emit withdrew();
     windows().keepOnTop(this);
@@ -33,32 +33,38 @@ void CaptionStrip::autoHideStep(int countdown) {
     stepAsideForFullScreen();
 }
 
-// A full-screen window on the strip's screen is a film, slides or a game: the strip, the bird and its
-// balloon go, the bird falls silent and the lesson holds where it is until the window leaves full
-// screen. The window manager is asked only every few ticks, and only once the strip is up.
+// A full-screen window on the strip's screen is a film, slides or a game, and so is anything that keeps the
+// desktop from blanking the screen: the strip, the bird and its balloon go, the bird falls silent and the lesson
+// holds where it is until that ends. The window manager is asked only every few ticks, and only once the strip
+// is up.
 void CaptionStrip::stepAsideForFullScreen() {
     if (!isVisible() && !mSteppedAside)
         return;
-    mTicksToStepAsideCheck -= pointerTimer.interval() / kPointerTickMs;
+    mTicksToStepAsideCheck -= mPointerTimer.interval() / kPointerTickMs;
     if (mTicksToStepAsideCheck > 0)
         return;
     mTicksToStepAsideCheck = kStepAsideCheckTicks;
     const bool aside = stepsAside(windows().activeWindow(), windows().screenOf(this)) ||
-                       (mState.stepAsideForFilms != 0 && mServices.idleInhibition.held());
+                       (mSettings.stepAsideForFilms && mServices.idleInhibition.held());
     if (aside == mSteppedAside)
         return;
     mSteppedAside = aside;
     if (aside) {
         emit withdrew();
-        mHeldForFullScreen =
-            stopRunning(std::initializer_list<QTimer*>{&playbackTimer, &spanishEntryTimer, &englishRiseTimer});
+        for (QTimer* timer : {&mPlaybackTimer, &mSpanishEntryTimer, &mEnglishRiseTimer}) {
+            if (timer->isActive()) {
+                timer->stop();
+                mHeldForFullScreen.push_back(timer);
+            }
+        }
         hide();
         showBird(false);
     } else {
         show();
         windows().keepOnTop(this);
         showBird(mBirdShown);
-        startAll(mHeldForFullScreen);
+        for (QTimer* timer : mHeldForFullScreen)
+            timer->start();
         mHeldForFullScreen.clear();
     }
 }
@@ -67,10 +73,10 @@ void CaptionStrip::stepAsideForFullScreen() {
 // watches for full-screen windows. Twice a second does that as well as sixteen times, so an idle strip's ticks come
 // eight times less often and wake the processor that much less.
 void CaptionStrip::pacePointerTicks() {
-    const bool followsPointer = dragging || mState.autoHide != 0 || mState.introCountdown > 1;
+    const bool followsPointer = mDragging || mSettings.autoHide || mIntroCountdown > 1;
     const int interval = followsPointer ? kPointerTickMs : kPointerTickMs * kStepAsideCheckTicks;
-    if (pointerTimer.interval() != interval)
-        pointerTimer.setInterval(interval);
+    if (mPointerTimer.interval() != interval)
+        mPointerTimer.setInterval(interval);
 }
 
 void CaptionStrip::setBirdShown(bool shown) {
@@ -81,36 +87,53 @@ void CaptionStrip::setBirdShown(bool shown) {
 
 // Hiding the bird also cuts off the line it is saying.
 void CaptionStrip::showBird(bool shown) {
-    try {
-        if (shown)
-            character->Show();
-        else
-            character->Hide();
-    } catch (const std::exception&) {
-        // A character that cannot appear or vanish leaves the lessons running as they are.
-    }
+    if (shown)
+        mServices.bird.show();
+    else
+        mServices.bird.hide();
 }
 
-// The grab is where the press happened, from the event itself: by the time it is handled the pointer may already
-// be on its way.
 void CaptionStrip::beginDrag(const PixelPoint& pressedAt) {
-    pointerSample = pressedAt;
-    dragging = true;
+    mPointerSample = pressedAt;
+    mDragging = true;
     pacePointerTicks();
-    grabOffset = grabOffsetFor(pointerSample, recordedRect);
+    mGrabOffset = grabOffsetFor(mPointerSample, mRecordedRect);
 }
 
 void CaptionStrip::followDrag() {
-    if (!dragging)
+    if (!mDragging)
         return;
-    const DragTarget target = dragTarget(pointerSample, grabOffset, recordedRect);
+    const DragTarget target = dragTarget(mPointerSample, mGrabOffset, mRecordedRect);
     windows().moveWindow(this, target.x, target.y, target.width, target.height);
 }
 
+// The strip comes to rest at the top edge, its left edge kept on the screen.
 void CaptionStrip::endDrag() {
-    setLeftTwips(clampLeftTwips(leftTwips(), windows().screenWidthTwips()));
+    const PixelRect r = currentRect();
+    setGeometryPixels(clampStripLeft(r.left, windows().screenOf(nullptr).width()), r.top, r.width(), r.height());
+    mSettings.stripLeft = currentRect().left;
     settleAtTopEdge();
-    dragging = false;
+    mDragging = false;
+}
+
+// Open, at the top edge: the top of the screen, or just below a panel there. The rectangle auto-hide and the next
+// drag measure from is recorded.
+void CaptionStrip::settleAtTopEdge() {
+    const PixelRect r = currentRect();
+    setGeometryPixels(r.left, topEdge(), r.width(), kOpenHeight);
+    windows().windowRect(this, mRecordedRect);
+}
+
+// A panel along the top that appears, goes or changes height after the strip was placed (a desktop still starting)
+// moves the strip with it, open or collapsed.
+void CaptionStrip::followWorkArea() {
+    const int top = topEdge();
+    if (mDragging || mRecordedRect.top == top)
+        return;
+    const PixelRect r = currentRect();
+    setGeometryPixels(r.left, top, r.width(), r.height());
+    mRecordedRect.bottom += top - mRecordedRect.top;
+    mRecordedRect.top = top;
 }
 
 } // namespace parlavo

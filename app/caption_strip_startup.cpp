@@ -2,89 +2,57 @@
 
 #include "app/splash_window.h"
 #include "core/settings_io.h"
-#include "core/units.h"
-
-#include <cstdio>
 
 namespace parlavo {
 
 namespace {
 
-constexpr int kSpanishLanguageId = 3082;
-const QString kCharacterName = QStringLiteral("Peedy");
-
-// VB-style integer division: both operands rounded to whole numbers first, then truncated.
-int integerDivide(double a, double b) {
-    return static_cast<int>(roundHalfEven(a) / roundHalfEven(b));
-}
+// The intro's countdown at start-up, and where a click on the splash puts it, in pointer ticks.
+constexpr int kIntroTicks = 70;
+constexpr int kIntroAfterSplashClick = 50;
 
 } // namespace
 
 void CaptionStrip::start() {
-    loadCharacter();
-
-    setLeftTwips(loadSettings(mServices.store, mState, windows().screenWidthTwips()));
+    mServices.bird.show();
+    mSettings = loadSettings(mServices.store, windows().screenOf(nullptr).width());
     applySpeechRate();
     mPositionKeeper.markStored();
-    const PixelRect loaded = currentRect();
-    setGeometryPixels(loaded.left, topEdge(), loaded.width(), loaded.height());
+    setGeometryPixels(mSettings.stripLeft, topEdge(), kWidth, kOpenHeight);
     hide();
 
     placeSplash();
 
-    pointerTimer.setInterval(kPointerTickMs);
-    pointerTimer.start();
-    colourStripTimer.setInterval(1500);
-    colourStripTimer.start();
-    englishRiseTimer.stop();
-    spanishEntryTimer.stop();
-    playbackTimer.stop();
+    mPointerTimer.setInterval(kPointerTickMs);
+    mPointerTimer.start();
+    mColourStripTimer.start();
+    mEnglishRiseTimer.stop();
+    mSpanishEntryTimer.stop();
+    mPlaybackTimer.stop();
 
-    mState.cycleTick = 0;
-    mState.cyclePhase = 0;
-    stripColours = ColourSlots();
-    mState.introCountdown = 70;
+    mPlayback.restartCycle();
+    mStripColours = ColourSlots();
+    mIntroCountdown = kIntroTicks;
+    showSentence(mPlayback.next());
 
-    chooseNextSentence();
-
-    const double tppX = windows().twipsPerPixelX();
-    const double tppY = windows().twipsPerPixelY();
-    windows().placeOnTop(this, static_cast<int>(roundHalfEven(leftTwips() / tppX)), integerDivide(topTwips(), tppY),
-                         integerDivide(widthTwips(), tppX), integerDivide(heightTwips(), tppY));
-
+    windows().placeOnTop(this, mSettings.stripLeft, topEdge(), kWidth, kOpenHeight);
     settleAtTopEdge();
 }
 
-// Without a character the program still teaches: every later call goes to a stand-in that does nothing.
-void CaptionStrip::loadCharacter() {
-    try {
-        mServices.characters.Load(kCharacterName, QString());
-        character = &mServices.characters(kCharacterName);
-        character->Show();
-        character->setLanguageID(kSpanishLanguageId);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "parlavo: the speaking character is not available (%s); going on without it\n",
-                     error.what());
-        character = &mNoCharacter;
-    }
-}
-
+// The splash stands in the screen's middle, a little above it.
 void CaptionStrip::placeSplash() {
     mSplash = std::make_unique<SplashWindow>();
     connect(mSplash.get(), &SplashWindow::pictureClicked, this, &CaptionStrip::splashClicked);
-    const double tppX = windows().twipsPerPixelX();
-    const double tppY = windows().twipsPerPixelY();
-    const double top = windows().screenHeightTwips() / 2.0 - 1800;
-    const double left = windows().screenWidthTwips() / 2.0 - 1000;
-    windows().moveWindow(mSplash.get(), twipsToPixels(left, tppX), twipsToPixels(top, tppY), SplashWindow::kWidthPixels,
-                         SplashWindow::kHeightPixels);
+    const PixelRect screen = windows().screenOf(nullptr);
+    windows().moveWindow(mSplash.get(), screen.left + (screen.width() - 133) / 2, screen.top + screen.height() / 2 - 120,
+                         SplashWindow::kWidthPixels, SplashWindow::kHeightPixels);
     mSplash->show();
 }
 
 void CaptionStrip::splashClicked() {
     showCaptionWindow();
     closeSplash();
-    mState.introCountdown = 50;
+    mIntroCountdown = kIntroAfterSplashClick;
 }
 
 // The intro shows the strip on every tick of its scroll; a strip that stepped aside for a full-screen
@@ -103,10 +71,16 @@ void CaptionStrip::closeSplash() {
 }
 
 bool CaptionStrip::saveAtExit() {
-    if (!saveExitSettings(mServices.store, mState, leftTwips()))
+    mSettings.stripLeft = currentRect().left;
+    if (!saveExitSettings(mServices.store, mSettings))
         return false;
     mPositionKeeper.markStored();
     return true;
+}
+
+void CaptionStrip::stopForShutdown() {
+    mPointerTimer.stop();
+    mPlaybackTimer.stop();
 }
 
 } // namespace parlavo

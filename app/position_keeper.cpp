@@ -4,18 +4,18 @@
 
 namespace parlavo {
 
-PositionKeeper::PositionKeeper(SettingsStore& store, const SharedState& state) : mStore(store), mState(state) {
+PositionKeeper::PositionKeeper(SettingsStore& store, const Settings& settings) : mStore(store), mSettings(settings) {
     mTimer.setSingleShot(true);
     mTimer.setInterval(kMaxLagMs);
     connect(&mTimer, &QTimer::timeout, this, &PositionKeeper::saveIfMoved);
 }
 
 void PositionKeeper::markStored() {
-    mStored = mState.readingPosition;
+    mStored = mSettings.readingPosition;
 }
 
 bool PositionKeeper::moved() const {
-    return keepsReadingPosition(mState) && mState.readingPosition != mStored;
+    return mSettings.keepsReadingPosition() && !(mSettings.readingPosition == mStored);
 }
 
 void PositionKeeper::positionMayHaveMoved() {
@@ -25,7 +25,7 @@ void PositionKeeper::positionMayHaveMoved() {
 
 void PositionKeeper::saveIfMoved() {
     mTimer.stop();
-    if (moved() && saveReadingPosition(mStore, mState))
+    if (moved() && saveReadingPosition(mStore, mSettings))
         markStored();
 }
 

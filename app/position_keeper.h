@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/settings_store.h"
-#include "core/shared_state.h"
+#include "core/settings.h"
 
 #include <QTimer>
 
@@ -17,7 +17,7 @@ class PositionKeeper : public QObject {
 public:
     static constexpr int kMaxLagMs = 60 * 1000;
 
-    PositionKeeper(SettingsStore& store, const SharedState& state);
+    PositionKeeper(SettingsStore& store, const Settings& settings);
 
     // The position now in memory is the one the store holds (after loading, or after the exit save).
     void markStored();
@@ -30,8 +30,8 @@ private:
     bool moved() const;
 
     SettingsStore& mStore;
-    const SharedState& mState;
-    qint16 mStored = 0;
+    const Settings& mSettings;
+    ReadingPosition mStored;
     QTimer mTimer;
 };
 

@@ -10,8 +10,7 @@ namespace parlavo {
 namespace {
 
 void stopAndSave(CaptionStrip& strip) {
-    strip.pointerTimer.stop();
-    strip.playbackTimer.stop();
+    strip.stopForShutdown();
     strip.saveAtExit();
 }
 

@@ -2,10 +2,10 @@
 
 namespace parlavo {
 
-bool stripStaysOpen(int countdown, int autoHide, const PixelRect& openRect, const std::optional<PixelPoint>& pointer,
+bool stripStaysOpen(int countdown, bool autoHide, const PixelRect& openRect, const std::optional<PixelPoint>& pointer,
                     bool currentlyOpen) {
     const bool introRunning = countdown > 0;
-    const bool autoHideOff = autoHide == 0;
+    const bool autoHideOff = !autoHide;
     const bool inside = pointer && rectContains(openRect, *pointer);
     const bool touchesTop = pointer && pointer->y < openRect.top + kTopEdgeRows;
     return introRunning || autoHideOff || (inside && (touchesTop || currentlyOpen));

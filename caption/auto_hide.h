@@ -13,7 +13,7 @@ inline constexpr int kTopEdgeRows = 4;
 // countdown), while auto-hide is off, and while the pointer is inside the open strip's recorded
 // rectangle and either touches its top edge (the top of the screen, or the edge of a panel above it) or finds
 // the strip already open. A pointer that cannot be seen (nothing) is away.
-bool stripStaysOpen(int countdown, int autoHide, const PixelRect& openRect, const std::optional<PixelPoint>& pointer,
+bool stripStaysOpen(int countdown, bool autoHide, const PixelRect& openRect, const std::optional<PixelPoint>& pointer,
                     bool currentlyOpen);
 
 } // namespace parlavo

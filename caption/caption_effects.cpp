@@ -1,12 +1,12 @@
 #include "caption/caption_effects.h"
 
+#include <cmath>
+
 namespace parlavo {
 
 namespace {
 
 constexpr int kEntrySteps = 36;
-constexpr int kRiseStepTwips = 10;
-constexpr int kRiseEndTop = 60;
 
 } // namespace
 
@@ -27,18 +27,22 @@ IntroStep introStepFor(int countdown) {
     return {Action::StartPlayback, 0};
 }
 
-SpanishEntryTick spanishEntryTick(qint16 marquee, const QString& spanish) {
-    const QString caption = withLeadingSpaces(kEntrySteps - marquee, spanish);
-    const qint16 next = static_cast<qint16>(marquee + 1);
-    if (next >= kEntrySteps)
+SpanishEntryTick spanishEntryTick(int step, const QString& spanish) {
+    const QString caption = withLeadingSpaces(kEntrySteps - step, spanish);
+    if (step + 1 >= kEntrySteps)
         return {caption, 0, true};
-    return {caption, next, false};
+    return {caption, step + 1, false};
 }
 
-EnglishRiseTick englishRiseTick(int top) {
-    if (top > kRiseEndTop)
-        return {top - kRiseStepTwips, false};
-    return {kRiseEndTop, true};
+int englishTopAt(int step) {
+    return static_cast<int>(std::lrint((80 - 2 * step) / 3.0));
+}
+
+// The last step is shown once more as the rise ends.
+EnglishRiseTick englishRiseTick(int step) {
+    if (step >= kEnglishRiseSteps)
+        return {englishTopAt(kEnglishRiseSteps), kEnglishRiseSteps, true};
+    return {englishTopAt(step + 1), step + 1, false};
 }
 
 QColor paletteColour(int index) {

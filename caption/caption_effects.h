@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QString>
-#include <QtGlobal>
 
 namespace parlavo {
 
@@ -29,20 +28,24 @@ struct IntroStep {
 };
 IntroStep introStepFor(int countdown);
 
-// One tick of the Spanish line entering from the right.
+// One tick of the Spanish line entering from the right, from step 0.
 struct SpanishEntryTick {
     QString caption;
-    qint16 nextMarquee;
+    int nextStep;
     bool finished;
 };
-SpanishEntryTick spanishEntryTick(qint16 marquee, const QString& spanish);
+SpanishEntryTick spanishEntryTick(int step, const QString& spanish);
 
-// One tick of the English line rising from below; tops are in twips.
+// The English line rises from below the strip in even steps of two thirds of a pixel, each shown at the nearest
+// whole pixel, and rests a few pixels below the strip's top. Step 0 is its place below the strip.
+inline constexpr int kEnglishRiseSteps = 34;
+int englishTopAt(int step);
 struct EnglishRiseTick {
     int top;
+    int nextStep;
     bool finished;
 };
-EnglishRiseTick englishRiseTick(int top);
+EnglishRiseTick englishRiseTick(int step);
 
 // The fixed 16-colour palette the colour strip's slots index into.
 QColor paletteColour(int index);
@@ -51,9 +54,9 @@ QColor paletteColour(int index);
 // not being dragged, otherwise erase; the slots shift on every tick either way.
 // The strip's three colour slots: palette indices that rotate one place on every tick.
 struct ColourSlots {
-    qint16 first = 10;
-    qint16 second = 12;
-    qint16 third = 10;
+    int first = 10;
+    int second = 12;
+    int third = 10;
 };
 struct ColourStripTick {
     bool draw;

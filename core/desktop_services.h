@@ -5,13 +5,6 @@
 
 namespace parlavo {
 
-// A modal message with an OK button only; returns when the user has closed it.
-class MessageBox {
-public:
-    virtual ~MessageBox() = default;
-    virtual void show(const QString& caption, const QString& text) = 0;
-};
-
 // Opens a web page or a new e-mail in the user's default programs; failures are the caller's to ignore.
 class Shell {
 public:

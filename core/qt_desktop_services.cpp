@@ -1,16 +1,11 @@
 #include "core/qt_desktop_services.h"
 
 #include <QDesktopServices>
-#include <QMessageBox>
 
 #include <chrono>
 #include <cstdint>
 
 namespace parlavo {
-
-void QtMessageBox::show(const QString& caption, const QString& text) {
-    QMessageBox::information(nullptr, caption, text, QMessageBox::Ok);
-}
 
 bool QtShell::open(const QUrl& target) {
     return QDesktopServices::openUrl(target);

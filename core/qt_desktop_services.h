@@ -7,11 +7,6 @@
 
 namespace parlavo {
 
-class QtMessageBox final : public MessageBox {
-public:
-    void show(const QString& caption, const QString& text) override;
-};
-
 class QtShell final : public Shell {
 public:
     bool open(const QUrl& target) override;

@@ -1,6 +1,5 @@
 #include "core/qt_window_system.h"
 
-#include "core/units.h"
 #include "core/x11_active_window.h"
 
 #include <QCursor>
@@ -9,15 +8,6 @@
 #include <QWidget>
 
 namespace parlavo {
-
-namespace {
-
-QSize primaryScreenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize();
-}
-
-} // namespace
 
 bool QtWindowSystem::pointerPosition(PixelPoint& point) {
     if (!QGuiApplication::primaryScreen())
@@ -28,22 +18,6 @@ bool QtWindowSystem::pointerPosition(PixelPoint& point) {
         return false;
     point = {pos.x(), pos.y()};
     return true;
-}
-
-int QtWindowSystem::screenWidthTwips() const {
-    return primaryScreenSize().width() * kTwipsPerPixel;
-}
-
-int QtWindowSystem::screenHeightTwips() const {
-    return primaryScreenSize().height() * kTwipsPerPixel;
-}
-
-double QtWindowSystem::twipsPerPixelX() const {
-    return kTwipsPerPixel;
-}
-
-double QtWindowSystem::twipsPerPixelY() const {
-    return kTwipsPerPixel;
 }
 
 bool QtWindowSystem::moveWindow(QWidget* window, int x, int y, int width, int height) {
@@ -100,7 +74,7 @@ std::optional<ActiveWindow> QtWindowSystem::activeWindow() {
 PixelRect QtWindowSystem::screenOf(QWidget* window) {
     const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
-        return WindowSystem::screenOf(window);
+        return {};
     const QRect g = screen->geometry();
     return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
 }

@@ -15,10 +15,6 @@ namespace parlavo {
 class QtWindowSystem final : public WindowSystem {
 public:
     bool pointerPosition(PixelPoint& point) override;
-    int screenWidthTwips() const override;
-    int screenHeightTwips() const override;
-    double twipsPerPixelX() const override;
-    double twipsPerPixelY() const override;
     bool moveWindow(QWidget* window, int x, int y, int width, int height) override;
     bool placeOnTop(QWidget* window, int x, int y, int width, int height) override;
     void keepOnTop(QWidget* window) override;

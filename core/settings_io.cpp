@@ -1,49 +1,21 @@
 #include "core/settings_io.h"
 
-#include "core/integer16.h"
-#include "core/placement.h"
-
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 namespace parlavo {
 
 namespace {
 
-// Keys of integer fields with their first-run defaults, in the order the first run writes them.
-struct IntegerKey {
-    const char* name;
-    qint16 SharedState::*field;
-    qint16 defaultValue;
-};
-
-constexpr IntegerKey kLeadingKeys[] = {
-    {"ce", &SharedState::languageOrder, 1},
-    {"n", &SharedState::timesPerSentence, 2},
-    {"ctime", &SharedState::englishSeconds, 3},
-    {"etime", &SharedState::spanishSeconds, 5},
-    {"rd", &SharedState::inSequence, 0},
-    {"psave", &SharedState::saveReadingPosition, 1},
-    {"ssave", &SharedState::saveSettingsOnClose, 1},
-    {"visi", &SharedState::autoHide, 0},
-    {"voice", &SharedState::readAloud, 1},
-    {"guage", &SharedState::lesson, 1},
-    {"guagen", &SharedState::readingPosition, 11000},
-    {"red", &SharedState::red, 0},
-    {"mark", &SharedState::startAtLogOn, 0},
-};
-constexpr IntegerKey kSspeed = {"sspeed", &SharedState::speechRate, 150};
-// Read by nothing older, which keeps the file as it finds it.
-constexpr IntegerKey kStepAside = {"stepaside", &SharedState::stepAsideForFilms, 1};
-
-// The keys the settings dialog writes on closing, in its order; "xxx" comes before "sspeed".
-constexpr const char* kDialogKeys[] = {"ce",    "n",    "ctime", "etime", "rd",  "psave",
-                                       "ssave", "visi", "guage", "red",   "mark"};
-
-constexpr qint16 kFirstSentence = 10101;
+// The file keeps the strip's left edge in twips, 15 to a pixel, as a single-precision number.
+constexpr double kTwipsPerPixel = 15.0;
+// Sentence ids: line i of lesson g is 10000 + 100 g + i.
+constexpr int kFirstSentenceId = 10000;
+constexpr int kIdsPerLesson = 100;
 
 QString key(const char* name) {
     return QString::fromLatin1(name);
@@ -53,9 +25,9 @@ QString decimal(int value) {
     return QString::number(value);
 }
 
-// Left edges are single-precision reals; write the shortest text that reads back the same number.
-QString decimal(double value) {
-    return QString::number(static_cast<float>(value), 'g', 9);
+// Single-precision reals: the shortest text that reads back the same number.
+QString decimal(float value) {
+    return QString::number(value, 'g', 9);
 }
 
 std::optional<double> parseNumber(const QString& text) {
@@ -66,95 +38,130 @@ std::optional<double> parseNumber(const QString& text) {
     return value;
 }
 
-std::optional<qint16> parseInteger(const QString& text) {
-    const auto value = parseNumber(text);
+// Every stored number is a 16-bit integer; fractions round to the nearest, halves to the even one. Anything
+// else is as good as absent.
+int readNumber(SettingsStore& store, const char* name, int absent) {
+    const std::optional<double> value = parseNumber(store.readSetting(key(name)));
     if (!value)
-        return std::nullopt;
-    try {
-        return toInteger16(*value);
-    } catch (const OverflowError&) {
-        return std::nullopt;
+        return absent;
+    const double rounded = std::nearbyint(*value);
+    return rounded < -32768.0 || rounded > 32767.0 ? absent : static_cast<int>(rounded);
+}
+
+int sentenceId(const ReadingPosition& position) {
+    return kFirstSentenceId + kIdsPerLesson * position.lesson + position.line;
+}
+
+ReadingPosition readingPositionOf(int id) {
+    const int lesson = static_cast<int>(std::floor((id - kFirstSentenceId) / double(kIdsPerLesson)));
+    const int line = id - kFirstSentenceId - kIdsPerLesson * lesson;
+    if (lesson < 1 || lesson > kLastLesson) {
+        std::fprintf(stderr, "parlavo: the stored reading position %d names no lesson; reading starts at the first\n",
+                     id);
+        return {1, 1};
     }
+    // Past a lesson's last line reading moves on, however far past it was stored.
+    if (line > kLinesPerLesson + 1) {
+        std::fprintf(stderr, "parlavo: the stored reading position %d names no line; reading goes on after the last\n",
+                     id);
+        return {lesson, kLinesPerLesson + 1};
+    }
+    return {lesson, line};
 }
 
-qint16 readInteger(SettingsStore& store, const IntegerKey& entry) {
-    return parseInteger(store.readSetting(key(entry.name))).value_or(entry.defaultValue);
+float defaultLeftTwips(int screenWidth) {
+    return static_cast<float>(screenWidth * kTwipsPerPixel) / 2.0f - 2000.0f;
 }
 
-void writeFirstRunDefaults(SettingsStore& store, int screenWidthTwips) {
-    for (const auto& entry : kLeadingKeys)
-        store.writeSetting(key(entry.name), decimal(entry.defaultValue));
-    store.writeSetting(QStringLiteral("xxx"), QStringLiteral("1"));
-    store.writeSetting(QStringLiteral("left"), decimal(defaultLeftTwips(screenWidthTwips)));
-    store.writeSetting(key(kSspeed.name), decimal(kSspeed.defaultValue));
-    store.writeSetting(key(kStepAside.name), decimal(kStepAside.defaultValue));
+int pixelsOf(double twips) {
+    return static_cast<int>(std::lrint(twips / kTwipsPerPixel));
+}
+
+constexpr int flag(bool on) {
+    return on ? 1 : 0;
+}
+
+// The keys the first run writes, in its order, with its values; "xxx", "left" and the later keys follow.
+struct StoredNumber {
+    const char* name;
+    int value;
+};
+constexpr StoredNumber kFirstRun[] = {{"ce", 1}, {"n", 2}, {"ctime", 3}, {"etime", 5}, {"rd", 0},
+                                     {"psave", 1}, {"ssave", 1},    {"visi", 0},  {"voice", 1}, {"guage", 1},
+                                     {"guagen", 11000}, {"red", 0}, {"mark", 0}};
+
+void writeFirstRunDefaults(SettingsStore& store, int screenWidth) {
+    for (const StoredNumber& entry : kFirstRun)
+        store.writeSetting(key(entry.name), decimal(entry.value));
+    store.writeSetting(key("xxx"), key("1"));
+    store.writeSetting(key("left"), decimal(defaultLeftTwips(screenWidth)));
+    store.writeSetting(key("sspeed"), decimal(150));
+    store.writeSetting(key("stepaside"), decimal(1));
     store.sync();
-}
-
-void repairRanges(SharedState& state) {
-    state.timesPerSentence = std::clamp<qint16>(state.timesPerSentence, 1, 12);
-    state.spanishSeconds = std::clamp<qint16>(state.spanishSeconds, 5, 15);
-    state.englishSeconds = std::clamp<qint16>(state.englishSeconds, 3, 15);
-    state.lesson = std::clamp<qint16>(state.lesson, 0, 17);
-    state.speechRate = std::clamp<qint16>(state.speechRate, 80, 300);
-    const int lessonOfPosition = static_cast<int>(std::floor((state.readingPosition - 10000) / 100.0));
-    if (lessonOfPosition < 1 || lessonOfPosition > 19)
-        state.readingPosition = kFirstSentence;
 }
 
 } // namespace
 
-double defaultLeftTwips(int screenWidthTwips) {
-    return static_cast<float>(static_cast<float>(screenWidthTwips) / 2.0f - 2000.0f);
+Settings loadSettings(SettingsStore& store, int screenWidth) {
+    if (store.readSetting(key("xxx")).isEmpty())
+        writeFirstRunDefaults(store, screenWidth);
+    // Switches that act only when exactly 1 (ce, psave, voice) keep that reading; the others act on any nonzero.
+    Settings s;
+    s.languageOrder = readNumber(store, "ce", 1) == 1 ? LanguageOrder::SpanishFirst : LanguageOrder::EnglishFirst;
+    s.timesPerSentence = std::clamp(readNumber(store, "n", 2), 1, 12);
+    s.englishSeconds = std::clamp(readNumber(store, "ctime", 3), 3, 15);
+    s.spanishSeconds = std::clamp(readNumber(store, "etime", 5), 5, 15);
+    s.inSequence = readNumber(store, "rd", 0) != 0;
+    s.saveReadingPosition = readNumber(store, "psave", 1) == 1;
+    s.saveSettingsOnClose = readNumber(store, "ssave", 1) != 0;
+    s.autoHide = readNumber(store, "visi", 0) != 0;
+    s.readAloud = readNumber(store, "voice", 1) == 1;
+    s.lesson = std::clamp(readNumber(store, "guage", 1), 0, kChoosableLessons);
+    s.readingPosition = readingPositionOf(readNumber(store, "guagen", 11000));
+    s.startAtLogOn = readNumber(store, "mark", 0) != 0;
+    s.speechRate = std::clamp(readNumber(store, "sspeed", 150), 80, 300);
+    s.stepAsideForFilms = readNumber(store, "stepaside", 1) != 0;
+    const std::optional<double> left = parseNumber(store.readSetting(key("left")));
+    s.stripLeft = clampStripLeft(pixelsOf(left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth)), screenWidth);
+    return s;
 }
 
-double loadSettings(SettingsStore& store, SharedState& state, int screenWidthTwips) {
-    state.firstRunMarker = store.readSetting(QStringLiteral("xxx"));
-    if (state.firstRunMarker.isEmpty())
-        writeFirstRunDefaults(store, screenWidthTwips);
-
-    for (const auto& entry : kLeadingKeys)
-        state.*entry.field = readInteger(store, entry);
-    state.firstRunMarker = store.readSetting(QStringLiteral("xxx"));
-    const double storedLeft =
-        parseNumber(store.readSetting(QStringLiteral("left"))).value_or(defaultLeftTwips(screenWidthTwips));
-    state.speechRate = readInteger(store, kSspeed);
-    state.stepAsideForFilms = readInteger(store, kStepAside);
-
-    repairRanges(state);
-    return clampLeftTwips(static_cast<float>(storedLeft), screenWidthTwips);
-}
-
-bool saveDialogSettings(SettingsStore& store, const SharedState& state) {
-    if (state.saveSettingsOnClose == 0)
+bool saveDialogSettings(SettingsStore& store, const Settings& s) {
+    if (!s.saveSettingsOnClose)
         return true;
-    for (const char* name : kDialogKeys) {
-        const auto* entry = std::find_if(std::begin(kLeadingKeys), std::end(kLeadingKeys),
-                                         [name](const IntegerKey& k) { return qstrcmp(k.name, name) == 0; });
-        store.writeSetting(key(name), decimal(state.*entry->field));
-    }
-    store.writeSetting(QStringLiteral("xxx"), QStringLiteral("1"));
-    store.writeSetting(key(kSspeed.name), decimal(state.speechRate));
-    store.writeSetting(key(kStepAside.name), decimal(state.stepAsideForFilms));
+    // "red" is read by nothing and carried along as it was stored.
+    const int red = readNumber(store, "red", 0);
+    const StoredNumber values[] = {{"ce", flag(s.languageOrder == LanguageOrder::SpanishFirst)},
+                                  {"n", s.timesPerSentence},
+                                  {"ctime", s.englishSeconds},
+                                  {"etime", s.spanishSeconds},
+                                  {"rd", flag(s.inSequence)},
+                                  {"psave", flag(s.saveReadingPosition)},
+                                  {"ssave", flag(s.saveSettingsOnClose)},
+                                  {"visi", flag(s.autoHide)},
+                                  {"guage", s.lesson},
+                                  {"red", red},
+                                  {"mark", flag(s.startAtLogOn)},
+                                  {"xxx", 1},
+                                  {"sspeed", s.speechRate},
+                                  {"stepaside", flag(s.stepAsideForFilms)}};
+    for (const StoredNumber& entry : values)
+        store.writeSetting(key(entry.name), decimal(entry.value));
     return store.sync();
 }
 
-bool saveExitSettings(SettingsStore& store, const SharedState& state, double leftTwips) {
-    store.writeSetting(QStringLiteral("voice"), decimal(state.readAloud));
-    store.writeSetting(QStringLiteral("left"), decimal(leftTwips));
-    if (keepsReadingPosition(state))
-        store.writeSetting(QStringLiteral("guagen"), decimal(state.readingPosition));
+bool saveExitSettings(SettingsStore& store, const Settings& s) {
+    store.writeSetting(key("voice"), decimal(flag(s.readAloud)));
+    store.writeSetting(key("left"), decimal(static_cast<float>(s.stripLeft * kTwipsPerPixel)));
+    if (s.keepsReadingPosition())
+        store.writeSetting(key("guagen"), decimal(sentenceId(s.readingPosition)));
     return store.sync();
 }
 
-bool keepsReadingPosition(const SharedState& state) {
-    return state.saveReadingPosition == 1 && state.inSequence == 1;
-}
-
-bool saveReadingPosition(SettingsStore& store, const SharedState& state) {
-    if (!keepsReadingPosition(state))
+bool saveReadingPosition(SettingsStore& store, const Settings& s) {
+    if (!s.keepsReadingPosition())
         return true;
-    store.writeSetting(QStringLiteral("guagen"), decimal(state.readingPosition));
+    store.writeSetting(key("guagen"), decimal(sentenceId(s.readingPosition)));
     return store.sync();
 }
 

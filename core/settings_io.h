@@ -1,32 +1,29 @@
 #pragma once
 
+#include "core/settings.h"
 #include "core/settings_store.h"
-#include "core/shared_state.h"
 
 namespace parlavo {
 
-// The start-up load. On the first run (empty "xxx") every default is written first. Values that
-// would crash or run away later are repaired in the record (never written back): an absent, non-numeric
-// or out-of-range key takes its default, timings and the lesson are clamped into the dialog's ranges,
-// a reading position outside the lessons restarts at the first sentence. Returns the caption
-// window's left edge in twips, pulled onto a screen `screenWidthTwips` wide.
-double loadSettings(SettingsStore& store, SharedState& state, int screenWidthTwips);
+// The settings file's format lives here and nowhere else: its keys, the text of each value, the left edge in
+// twips, the 16-bit range of every number, sentence ids, and the repairs made on loading.
 
-// The save when the settings dialog closes: the dialog's keys, only while `saveSettingsOnClose` is nonzero.
+// The start-up load. On the first run (no "xxx" stored) every default is written first. Values that would
+// crash or run away later are repaired in what is returned, never written back: an absent, non-numeric or
+// out-of-range key takes its default, timings and the lesson are clamped into the dialog's ranges, a reading
+// position that names no sentence restarts at the first one (said on standard error), and the left edge is
+// pulled onto a screen `screenWidth` pixels wide.
+Settings loadSettings(SettingsStore& store, int screenWidth);
+
+// The save when the settings dialog closes: the dialog's keys, only while saving on close is on.
 // Returns false when the store could not be written.
-bool saveDialogSettings(SettingsStore& store, const SharedState& state);
+bool saveDialogSettings(SettingsStore& store, const Settings& settings);
 
-// Whether the reading position is kept across runs: in sequence play with position saving on.
-bool keepsReadingPosition(const SharedState& state);
+// The save of the exit command: reading aloud, the left edge and, while it is kept, the reading position.
+bool saveExitSettings(SettingsStore& store, const Settings& settings);
 
-// The save of the exit command: "voice", "left" and, while the position is kept, "guagen".
-bool saveExitSettings(SettingsStore& store, const SharedState& state, double leftTwips);
-
-// Writes "guagen" alone, and only while the position is kept; the save that keeps it current while
-// the program runs. Returns false when the store could not be written.
-bool saveReadingPosition(SettingsStore& store, const SharedState& state);
-
-// The left edge the first run stores: half the screen less 2000 twips.
-double defaultLeftTwips(int screenWidthTwips);
+// Writes the reading position alone, and only while it is kept; the save that keeps it current while the
+// program runs. Returns false when the store could not be written.
+bool saveReadingPosition(SettingsStore& store, const Settings& settings);
 
 } // namespace parlavo

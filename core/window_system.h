@@ -46,11 +46,6 @@ public:
     // pointer that has gone where this program cannot follow it (onto a native window of a Wayland desktop).
     virtual bool pointerPosition(PixelPoint& point) = 0;
 
-    // The primary screen's size in twips and the twips in one pixel.
-    virtual int screenWidthTwips() const = 0;
-    virtual int screenHeightTwips() const = 0;
-    virtual double twipsPerPixelX() const = 0;
-    virtual double twipsPerPixelY() const = 0;
 
     // Places and sizes a top-level window.
     virtual bool moveWindow(QWidget* window, int x, int y, int width, int height) = 0;
@@ -63,11 +58,8 @@ public:
 
     // The active window, or nothing when the window manager does not say which one is active.
     virtual std::optional<ActiveWindow> activeWindow() { return std::nullopt; }
-    // The screen that holds the window; the primary screen unless told otherwise.
-    virtual PixelRect screenOf(QWidget*) {
-        return {0, 0, static_cast<qint32>(screenWidthTwips() / twipsPerPixelX()),
-                static_cast<qint32>(screenHeightTwips() / twipsPerPixelY())};
-    }
+    // The screen that holds the window, or the primary screen for none.
+    virtual PixelRect screenOf(QWidget* window) = 0;
     // The part of that screen the desktop's panels leave free; the whole screen unless told otherwise.
     virtual PixelRect workAreaOf(QWidget* window) { return screenOf(window); }
 };

@@ -19,8 +19,7 @@ AboutWindow::AboutWindow(CaptionStrip& strip) : mStrip(strip) {
 
 void AboutWindow::showCentred() {
     WindowSystem& windows = mStrip.windows();
-    const QPoint topLeft = centredOnScreen(windows.screenWidthTwips(), windows.screenHeightTwips(), size(),
-                                           windows.twipsPerPixelX(), windows.twipsPerPixelY());
+    const QPoint topLeft = centredOnScreen(windows.screenOf(nullptr), size());
     windows.moveWindow(this, topLeft.x(), topLeft.y(), width(), height());
     show();
     activateWindow();

@@ -7,19 +7,11 @@
 
 namespace parlavo {
 
-// Where a window's anchor point lies, in twips from its client area's top-left corner.
-struct TwipsPoint {
-    int x;
-    int y;
-};
+// The screen position of the top-left corner of a popup of `popupSize` whose top-right corner sits on `anchor`,
+// measured from the owner's top-left corner. The popup opens leftwards so it stays over the owner's width.
+QPoint rightAlignedPopupPosition(const PixelRect& owner, QPoint anchor, QSize popupSize);
 
-// The screen position, in pixels, of the top-left corner of a popup of `popupSize` whose top-right
-// corner sits on `anchor` of `owner`. The popup opens leftwards so it stays over the owner's width.
-QPoint rightAlignedPopupPosition(const PixelRect& owner, TwipsPoint anchor, QSize popupSize, double twipsPerPixelX,
-                                 double twipsPerPixelY);
-
-// The top-left corner, in pixels, that centres a window of `windowSize` on a screen of the given size in twips.
-QPoint centredOnScreen(int screenWidthTwips, int screenHeightTwips, QSize windowSize, double twipsPerPixelX,
-                       double twipsPerPixelY);
+// The top-left corner that centres a window of `windowSize` on a screen.
+QPoint centredOnScreen(const PixelRect& screen, QSize windowSize);
 
 } // namespace parlavo

@@ -80,9 +80,7 @@ void StripMenu::menuPictureHovered() {
     WindowSystem& windows = mStrip.windows();
     PixelRect captionWindow;
     windows.windowRect(&mStrip, captionWindow);
-    const TwipsPoint anchor{kMenuAnchorXTwips, mStrip.openHeightTwips + kMenuGapTwips};
-    menu.popup(rightAlignedPopupPosition(captionWindow, anchor, menu.sizeHint(), windows.twipsPerPixelX(),
-                                         windows.twipsPerPixelY()));
+    menu.popup(rightAlignedPopupPosition(captionWindow, CaptionStrip::kMenuAnchor, menu.sizeHint()));
 }
 
 void StripMenu::openSettings() {

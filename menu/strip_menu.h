@@ -33,10 +33,6 @@ class StripMenu : public QObject {
     Q_OBJECT
 
 public:
-    // The caption window's client point the menu's top-right corner is pinned to, x in twips.
-    static constexpr int kMenuAnchorXTwips = 7110;
-    // How far below the open caption window the menu starts, in twips.
-    static constexpr int kMenuGapTwips = 10;
 
     // The store and the autostart entry are handed on to the settings dialog.
     StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Autostart& autostart);

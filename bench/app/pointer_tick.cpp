@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     StripWithoutBird program;
     CaptionStrip& strip = program.strip;
     strip.start();
-    program.state.autoHide = 1;
+    program.settings.autoHide = true;
     // Over the strip keeps it open; far below it lets it collapse.
     QCursor::setPos(collapsed ? QPoint(100, 600) : QPoint(900, 10));
     for (int i = 0; i < 80; ++i) {

@@ -22,8 +22,10 @@ constexpr int kTicksPerCycle = 82;
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int cycles = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 10;
-    SharedState state = bench::firstRunSequencePlay(10101);
-    bench::SelectingView view(state);
+    Settings settings = bench::firstRunSequencePlay({1, 1});
+    bench::MiddleRandom random;
+    LessonPlayback playback(settings, random);
+    bench::SelectingView view;
 
     QTimer timer;
     timer.setTimerType(Qt::PreciseTimer);
@@ -34,7 +36,7 @@ int main(int argc, char** argv) {
     QObject::connect(&timer, &QTimer::timeout, [&] {
         ++ticks;
         worstLateness = std::max(worstLateness, clock.elapsed() - ticks * kTickMilliseconds);
-        playbackTick(state, view);
+        playback.tick(view);
         if (view.clearedEnglish == cycles) // with Spanish first, clearing the English ends a cycle
             app.quit();
     });

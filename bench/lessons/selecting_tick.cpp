@@ -13,12 +13,13 @@ using namespace parlavo;
 
 namespace {
 
-void selectingTick(SharedState& state, bench::SelectingView& view, bool measured) {
-    state.cyclesShown = state.timesPerSentence;
-    state.cyclePhase = 4;
+// Plays up to the tick that hands out the next sentence, and measures only that one.
+void selectingTick(LessonPlayback& playback, bench::SelectingView& view, bool measured) {
+    while (playback.cyclesShown() < 2)
+        playback.tick(view);
     if (measured)
         CALLGRIND_TOGGLE_COLLECT;
-    playbackTick(state, view);
+    playback.tick(view);
     if (measured)
         CALLGRIND_TOGGLE_COLLECT;
 }
@@ -27,11 +28,13 @@ void selectingTick(SharedState& state, bench::SelectingView& view, bool measured
 
 int main(int argc, char** argv) {
     const bool warm = argc > 1 && std::strcmp(argv[1], "warm") == 0;
-    SharedState state = bench::firstRunSequencePlay(10134);
-    bench::SelectingView view(state);
+    Settings settings = bench::firstRunSequencePlay({1, 34});
+    bench::MiddleRandom random;
+    LessonPlayback playback(settings, random);
+    bench::SelectingView view;
     if (warm)
-        selectingTick(state, view, false);
-    selectingTick(state, view, true);
+        selectingTick(playback, view, false);
+    selectingTick(playback, view, true);
     std::printf("%s tick showed \"%s\"\n", warm ? "warm" : "cold", qPrintable(view.spanish));
     return 0;
 }

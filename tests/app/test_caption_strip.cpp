@@ -1,54 +1,36 @@
+#include "app/shutdown.h"
 #include "app/splash_window.h"
 #include "caption/caption_effects.h"
-#include "caption/caption_label.h"
 #include "tests/support/fake_services.h"
 
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
-
-#include <functional>
+#include <QtGui/private/qguiapplication_p.h>
 
 using namespace parlavo;
 using namespace parlavo::test;
 
-// The caption strip on fakes: start-up, the intro, the caption effects and playback.
+// The caption strip on fakes: start-up, the intro, the caption effects, playback and the session.
 class TestCaptionStrip : public QObject {
     Q_OBJECT
 
 private slots:
-    // Start-up starts the pointer and colour timers; what it shows, and where, is checked on the real program. A
-    // character that cannot be loaded or shown leaves a stand-in that quietly does nothing. The intro then runs tick by
-    // tick; a click on the splash skips the wait for the strip. Playback waiting for a side window open at the intro's
-    // end is tried with the menu.
+    // Start-up shows the bird and loads the settings (the first run writes them); the intro then runs tick by tick,
+    // and a click on the splash skips the wait for the strip.
     void startAndIntro_data() {
-        QTest::addColumn<QString>("characterFault");
-        QTest::addColumn<QStringList>("calls");
         QTest::addColumn<int>("splashClickedAt"); // a tick; 0: never
-        const QStringList shown = {"Show", "LanguageID:3082"};
-        QTest::newRow("first run") << QString() << shown << 0;
-        QTest::newRow("splash clicked") << QString() << shown << 6;
-        QTest::newRow("cannot load") << QStringLiteral("load") << QStringList() << 0;
-        QTest::newRow("cannot show") << QStringLiteral("show") << QStringList{"Show"} << 0;
+        QTest::newRow("first run") << 0;
+        QTest::newRow("splash clicked") << 6;
     }
     void startAndIntro() {
-        QFETCH(QString, characterFault);
-        QFETCH(QStringList, calls);
         QFETCH(int, splashClickedAt);
         FakeWorld world;
         CaptionStrip& strip = world.strip;
-        world.characters.available = characterFault != QLatin1String("load");
-        world.characters.peedy.throwOnShow = characterFault == QLatin1String("show");
         strip.start();
-        QVERIFY(strip.pointerTimer.isActive() && strip.colourStripTimer.isActive());
-        QCOMPARE(strip.pointerTimer.interval(), 60);
-        QCOMPARE(strip.colourStripTimer.interval(), 1500);
-        QCOMPARE(world.characters.loads, QStringList{"Peedy|"});
-        QCOMPARE(world.characters.peedy.calls, calls);
-        QCOMPARE(strip.character == &world.characters.peedy, characterFault.isEmpty());
-        strip.character->Speak(QStringLiteral("Hola"));
-        QVERIFY(world.messageBox.shown.isEmpty());
-
+        QCOMPARE(world.bird.calls, (QStringList{"show", "rate:150"}));
+        QCOMPARE(world.store.values.value("xxx"), QStringLiteral("1"));
+        QCOMPARE(world.windows.geometry(&strip), QRect(827, 0, 477, 23));
         for (int tick = 1; tick <= 75; ++tick) {
             if (tick == splashClickedAt) {
                 strip.splashClicked();
@@ -58,139 +40,105 @@ private slots:
             const QString at = QString::number(tick);
             QVERIFY2(strip.isVisible() == (tick >= 20), qPrintable(at));
             QVERIFY2((strip.splash() != nullptr) == (tick < 20), qPrintable(at));
-            QCOMPARE(strip.spanishLine->text(), tick < 68 ? withLeadingSpaces(50 - tick, kWelcomeLine) : kBlankCaption);
-            QVERIFY2(strip.playbackTimer.isActive() == (tick >= 68), qPrintable(at));
-            if (tick >= 70)
-                QCOMPARE(world.state.introCountdown, qint16(1));
+            QCOMPARE(strip.spanishCaption(), tick < 68 ? withLeadingSpaces(50 - tick, kWelcomeLine) : kBlankCaption);
+            QVERIFY2(strip.isPlaying() == (tick >= 68), qPrintable(at));
         }
     }
 
-    // Each tick draws the colour of the first slot and rotates the slots, but only on a collapsed strip that is not
-    // being dragged.
+    // The band along the lower edge shows, in rotating colours, only on a collapsed strip that is not dragged.
     void colourStripDrawsOnlyWhileCollapsed() {
         FakeWorld world;
         CaptionStrip& strip = world.strip;
-        strip.start();
+        world.startAndTick(80);
         strip.onColourStripTick();
         QVERIFY(!strip.stripColour().isValid());
-        QCOMPARE(strip.stripColours.first, qint16(12));
-
-        strip.setHeightTwips(CaptionStrip::kCollapsedHeightTwips);
+        world.settings.autoHide = true;
+        strip.onPointerTick();
         strip.onColourStripTick();
         QCOMPARE(strip.stripColour(), QColor(255, 0, 0));
         strip.onColourStripTick();
         QCOMPARE(strip.stripColour(), QColor(0, 255, 0));
-
-        strip.dragging = true;
-        strip.onColourStripTick();
-        QVERIFY(!strip.stripColour().isValid());
-        QCOMPARE(strip.stripColours.first, qint16(10));
     }
 
-    // Only sequence play puts the texts in the tooltips; a position so far off that its lesson overflows 16 bits keeps
-    // the sentence and says nothing. The Spanish line lies over the English one; hovering shows the tooltip of the line
-    // that is showing.
-    void nextSentenceAndItsTooltips_data() {
-        QTest::addColumn<qint16>("inSequence");
-        QTest::addColumn<qint16>("position");
-        QTest::addColumn<bool>("changes");
-        QTest::addColumn<bool>("tooltips");
-        QTest::newRow("in sequence") << qint16(1) << qint16(10205) << true << true;
-        QTest::newRow("at random") << qint16(0) << qint16(10205) << true << false;
-        QTest::newRow("position far off") << qint16(1) << qint16(-32768) << false << false;
-    }
-    void nextSentenceAndItsTooltips() {
-        QFETCH(qint16, inSequence);
-        QFETCH(qint16, position);
-        QFETCH(bool, changes);
-        QFETCH(bool, tooltips);
-        FakeWorld world;
-        CaptionStrip& strip = world.strip;
-        world.state.inSequence = inSequence;
-        world.state.lesson = 2;
-        world.state.readingPosition = position;
-        strip.spanishText = strip.englishText = QStringLiteral("kept");
-        strip.spanishLine->setToolTip(QStringLiteral("old tip"));
-        strip.englishLine->setToolTip(QStringLiteral("old tip"));
-        strip.chooseNextSentence();
-        QCOMPARE(strip.spanishText != QStringLiteral("kept"), changes);
-        QCOMPARE(strip.englishText != QStringLiteral("kept"), changes);
-        QVERIFY(world.messageBox.shown.isEmpty());
-        for (const bool englishShowing : {false, true}) {
-            strip.spanishLine->setText(englishShowing ? QStringLiteral(" ") : strip.spanishText);
-            QHelpEvent hover(QEvent::ToolTip, QPoint(20, 8), QPoint(20, 8));
-            QCoreApplication::sendEvent(strip.spanishLine, &hover);
-            const QString shown = englishShowing ? strip.englishText : strip.spanishText;
-            QCOMPARE(QToolTip::text(), tooltips ? shown : QStringLiteral("old tip"));
-        }
-    }
-
-    // A display cycle with the first-run settings. The Spanish line comes in over 36 ticks of its own timer; the
-    // English line rises 10 twips a tick and stops at exactly 60 twips, also when a step overshoots it. The character
-    // reads only while reading aloud is 1, and waves either way; whatever it fails at, the lesson goes on.
+    // A display cycle with the first-run settings, in sequence. The Spanish line comes in over 36 ticks of its own
+    // timer and the English one rises over 35, both offered whole as tooltips; the bird reads the line only while
+    // reading aloud is on, and waves either way. Hovering shows the tooltip of the line that is showing.
     void displayCycle_data() {
-        QTest::addColumn<qint16>("readAloud");
-        QTest::addColumn<bool>("failing");
+        QTest::addColumn<bool>("readAloud");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("reading aloud") << qint16(1) << false << QStringList{"Speak:Hola", "Play:Wave"};
-        QTest::newRow("silent") << qint16(0) << false << QStringList{"Play:Wave"};
-        QTest::newRow("anything but 1 is silent") << qint16(-1) << false << QStringList{"Play:Wave"};
-        QTest::newRow("failing character") << qint16(1) << true << QStringList{"Speak:Hola", "Play:Wave"};
+        QTest::newRow("reading aloud") << true << QStringList{"say:¡Hola! ¡Buenos días! ", "wave"};
+        QTest::newRow("silent") << false << QStringList{"wave"};
     }
     void displayCycle() {
-        QFETCH(qint16, readAloud);
-        QFETCH(bool, failing);
+        QFETCH(bool, readAloud);
         QFETCH(QStringList, calls);
         FakeWorld world;
+        world.store.values = {{"xxx", "1"}, {"rd", "1"}, {"guagen", "10101"}, {"voice", readAloud ? "1" : "0"}};
         CaptionStrip& strip = world.strip;
-        strip.start();
-        world.state.readAloud = readAloud;
-        world.characters.peedy.calls.clear();
-        world.characters.peedy.throwOnSpeak = world.characters.peedy.throwOnPlay = failing;
-        strip.spanishText = QStringLiteral("Hola");
-        strip.englishText = QStringLiteral("Hello.");
-        const auto tick = [&](int count) {
-            for (int i = 0; i < count; ++i)
-                strip.onPlaybackTick();
-        };
-        // Runs an effect's timer until it stops by itself, for at most 50 ticks; tells how many it took.
-        const auto run = [](QTimer& timer, const std::function<void()>& step) {
-            int ticks = 0;
-            for (; timer.isActive() && ticks < 50; ++ticks)
-                step();
-            return ticks;
-        };
-        tick(1);
-        QCOMPARE(world.characters.peedy.calls, calls);
+        world.startAndTick(80);
+        world.bird.calls.clear();
+        strip.onPlaybackTick();
+        QCOMPARE(world.bird.calls, calls);
         QStringList captions;
-        const auto enter = [&] {
+        for (int tick = 0; tick < 36; ++tick) {
             strip.onSpanishEntryTick();
-            captions << strip.spanishLine->text();
-        };
-        QCOMPARE(run(strip.spanishEntryTimer, enter), 36);
-        QCOMPARE(captions.first(), withLeadingSpaces(36, strip.spanishText));
-        QCOMPARE(captions.last(), withLeadingSpaces(1, strip.spanishText));
-        QCOMPARE(strip.entryStep, qint16(0));
-        tick(50);
-        QCOMPARE(strip.spanishLine->text(), QStringLiteral(" "));
-
+            captions << strip.spanishCaption();
+        }
+        QCOMPARE(captions.first(), withLeadingSpaces(36, strip.sentence().text.spanish));
+        QCOMPARE(captions.last(), withLeadingSpaces(1, strip.sentence().text.spanish));
+        for (int tick = 0; tick < 50; ++tick)
+            strip.onPlaybackTick();
+        QCOMPARE(strip.spanishCaption(), kBlankCaption);
         QList<int> tops;
-        const auto rise = [&] {
+        for (int tick = 0; tick < 35; ++tick) {
             strip.onEnglishRiseTick();
             tops << strip.englishTop();
-        };
-        QCOMPARE(run(strip.englishRiseTimer, rise), 35);
-        QCOMPARE(tops.mid(32), (QList<int>{70, 60, 60}));
-        QCOMPARE(strip.englishLine->text(), QStringLiteral(" Hello."));
-        strip.setEnglishTop(65);
-        tops.clear();
-        strip.englishRiseTimer.start();
-        QCOMPARE(run(strip.englishRiseTimer, rise), 2);
-        QCOMPARE(tops, (QList<int>{55, 60}));
-        tick(31);
-        QCOMPARE(strip.englishLine->text(), QStringLiteral(" "));
-        QCOMPARE(strip.englishTop(), CaptionStrip::kEnglishRestTop);
-        QCOMPARE(world.state.cyclesShown, 1);
+        }
+        QCOMPARE(tops.first(), 26);
+        QCOMPARE(tops.mid(32), (QList<int>{5, 4, 4}));
+        QCOMPARE(strip.englishCaption(), QStringLiteral(" Hello. Good morning."));
+        QHelpEvent hover(QEvent::ToolTip, QPoint(20, 8), QPoint(20, 8));
+        QCoreApplication::sendEvent(strip.childAt(20, 8), &hover);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Hello. Good morning."));
+        for (int tick = 0; tick < 31; ++tick)
+            strip.onPlaybackTick();
+        QCOMPARE(strip.englishCaption(), kBlankCaption);
+        QCOMPARE(strip.englishTop(), 27);
+        QCOMPARE(world.settings.readingPosition, (ReadingPosition{1, 2}));
+    }
+
+    // A full-screen window holds the lesson; it all comes back as it was. Stepping aside in the intro's scroll keeps
+    // the strip away and its playback unstarted until the return.
+    void stripStepsAsideForFullScreen() {
+        FakeWorld world;
+        world.startAndTick(25);
+        world.windows.active = ActiveWindow{true, false, true, {0, 0, 1920, 1080}};
+        for (int tick = 25; tick < 90; ++tick)
+            world.strip.onPointerTick();
+        QVERIFY(world.strip.steppedAside() && !world.strip.isVisible() && !world.strip.isPlaying());
+        QCOMPARE(world.bird.calls.last(), QStringLiteral("hide"));
+        world.windows.active->fullScreen = false;
+        for (int tick = 0; tick < CaptionStrip::kStepAsideCheckTicks; ++tick)
+            world.strip.onPointerTick();
+        QVERIFY(world.strip.isPlaying() && world.strip.isVisible());
+        QCOMPARE(world.bird.calls.last(), QStringLiteral("show"));
+    }
+
+    // A checkpoint saves and the program runs on; the session's end saves once; Exit saves once.
+    void sessionCheckpointSavesAndKeepsRunning() {
+        FakeWorld world;
+        world.strip.start();
+        followSession(*qGuiApp, world.strip);
+        const int syncs = world.store.syncs;
+        auto* app = static_cast<QGuiApplicationPrivate*>(QObjectPrivate::get(qGuiApp));
+        QTimer::singleShot(0, [app] { app->commitData(); });
+        QTimer::singleShot(20, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 7);
+        QCOMPARE(world.store.syncs, syncs + 2); // the checkpoint, and the end of the event loop
+        QTimer::singleShot(0, [&world] { shutDown(world.strip); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(world.store.syncs, syncs + 3);
+        QCOMPARE(world.store.values.value("left"), QStringLiteral("12405"));
     }
 };
 

@@ -1,4 +1,3 @@
-#include "caption/caption_label.h"
 #include "caption/step_aside.h"
 #include "tests/support/fake_services.h"
 
@@ -11,143 +10,114 @@ using namespace parlavo::test;
 
 Q_DECLARE_METATYPE(std::optional<parlavo::ActiveWindow>)
 
-// Auto-hide, dragging and stepping aside, all driven by the strip's 60 ms pointer tick. The strip starts at
-// 827..1304 px, 23 px high, at the top of a 1920 x 1080 screen.
+namespace {
+
+// A started strip past its intro with auto-hide on: at 827..1304 px, 23 px high, at the top of a 1920 x 1080
+// screen. `collapse` moves the pointer away for a tick.
+struct AutoHiding : FakeWorld {
+    AutoHiding() {
+        store.values = {{"xxx", "1"}, {"visi", "1"}};
+        startAndTick(80);
+    }
+    QRect at() const { return windows.geometry(const_cast<CaptionStrip*>(&strip)); }
+    void pointTo(int x, int y) {
+        windows.pointer = {x, y};
+        strip.onPointerTick();
+    }
+};
+
+// Presses a button on the strip's child at a point, the way the window system reports it.
+void press(CaptionStrip& strip, QPoint local, QPoint global, Qt::MouseButton button) {
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(2, 2), global, button, button, {});
+    QCoreApplication::sendEvent(strip.childAt(local), &event);
+}
+
+void release(CaptionStrip& strip, QPoint local, Qt::MouseButton button) {
+    QTest::mouseRelease(strip.childAt(local), button, {}, QPoint(2, 2));
+}
+
+} // namespace
+
+// Auto-hide, dragging and stepping aside, all driven by the strip's 60 ms pointer tick.
 class TestStripPointer : public QObject {
     Q_OBJECT
 
 private slots:
-    void heightIsDecidedOnEveryTick_data() {
-        QTest::addColumn<int>("introTicks");
-        QTest::addColumn<int>("autoHide");
+    // A collapsed strip opens when the pointer touches its top rows inside it; an open one stays open while the
+    // pointer is inside it.
+    void autoHideDecidesOnEveryTick_data() {
         QTest::addColumn<bool>("startOpen");
         QTest::addColumn<QPoint>("pointer");
         QTest::addColumn<bool>("open");
-        QTest::newRow("intro holds it open") << 30 << 1 << true << QPoint(10, 600) << true;
-        QTest::newRow("auto-hide switched off while collapsed") << 80 << 0 << false << QPoint(10, 600) << true;
-        QTest::newRow("collapsed, inside at y 3 opens") << 80 << 1 << false << QPoint(900, 3) << true;
-        QTest::newRow("collapsed, inside at y 10 stays") << 80 << 1 << false << QPoint(900, 10) << false;
-        QTest::newRow("collapsed, at the right edge") << 80 << 1 << false << QPoint(1304, 0) << false;
-        QTest::newRow("collapsed, at the last column") << 80 << 1 << false << QPoint(1303, 0) << true;
-        QTest::newRow("collapsed, left of the strip") << 80 << 1 << false << QPoint(826, 0) << false;
-        QTest::newRow("open, pointer lower inside") << 80 << 1 << true << QPoint(900, 22) << true;
-        QTest::newRow("open, pointer just below") << 80 << 1 << true << QPoint(900, 23) << false;
-        QTest::newRow("any nonzero switch") << 80 << -1 << true << QPoint(10, 600) << false;
+        QTest::newRow("collapsed, inside at y 3 opens") << false << QPoint(900, 3) << true;
+        QTest::newRow("collapsed, inside at y 10 stays") << false << QPoint(900, 10) << false;
+        QTest::newRow("collapsed, at the right edge") << false << QPoint(1304, 0) << false;
+        QTest::newRow("collapsed, at the last column") << false << QPoint(1303, 0) << true;
+        QTest::newRow("collapsed, left of the strip") << false << QPoint(826, 0) << false;
+        QTest::newRow("open, pointer lower inside") << true << QPoint(900, 22) << true;
+        QTest::newRow("open, pointer just below") << true << QPoint(900, 23) << false;
     }
-    void heightIsDecidedOnEveryTick() {
-        QFETCH(int, introTicks);
-        QFETCH(int, autoHide);
+    void autoHideDecidesOnEveryTick() {
         QFETCH(bool, startOpen);
         QFETCH(QPoint, pointer);
         QFETCH(bool, open);
-        FakeWorld world;
-        world.startAndTick(introTicks);
-        world.state.autoHide = static_cast<qint16>(autoHide);
-        world.strip.setHeightTwips(startOpen ? CaptionStrip::kOpenHeightTwips : CaptionStrip::kCollapsedHeightTwips);
-        world.windows.pointer = {pointer.x(), pointer.y()};
-        world.strip.onPointerTick();
-        QCOMPARE(world.windows.geometry(&world.strip), QRect(827, 0, 477, open ? 23 : 1));
-        // The pointer is asked for only where it decides something: an auto-hiding strip after the intro.
-        QCOMPARE(world.strip.pointerSample.x == pointer.x(), autoHide != 0 && introTicks == 80);
+        AutoHiding world;
+        world.pointTo(startOpen ? 900 : 10, startOpen ? 0 : 600);
+        world.pointTo(pointer.x(), pointer.y());
+        QCOMPARE(world.at(), QRect(827, 0, 477, open ? 23 : 1));
     }
 
-    // Any button on any label drags. The grab takes the pointer where the press happened; every move uses the pointer
-    // as the last pointerTimer tick sampled it: X11 sends no movement once the pointer rests, so every tick moves the
-    // strip under the pointer again, at its recorded open size although auto-hide keeps testing the rectangle from
-    // before the drag. The release, a plain click on a collapsed strip too, leaves the strip open at the top edge with
-    // its left edge on the screen, and records that rectangle.
+    // Any button on any label drags. The grab takes the pointer where the press happened; every tick moves the strip
+    // under the last sampled pointer at its open size (X11 sends no movement once the pointer rests), and a tick that
+    // cannot see the pointer keeps the last sample. The release, a plain click on a collapsed strip too, leaves the
+    // strip open at the top edge with its left edge on the screen, and is what the exit saves.
     void dragFollowsTheSamples_data() {
-        QTest::addColumn<int>("label");
+        QTest::addColumn<QPoint>("on");
         QTest::addColumn<int>("button");
         QTest::addColumn<QPoint>("to"); // where the pointer is sampled last; none: a click on the collapsed strip
         QTest::addColumn<int>("left");  // after the release
-        QTest::newRow("left on the Spanish line") << 0 << int(Qt::LeftButton) << QPoint(600, 300) << 477;
-        QTest::newRow("right on the English line, left of the screen")
-            << 1 << int(Qt::RightButton) << QPoint(20, 9) << 0;
-        QTest::newRow("middle on the top strip, too far right")
-            << 2 << int(Qt::MiddleButton) << QPoint(1900, 700) << 1920 - 474;
-        QTest::newRow("right on the picture patch, click") << 3 << int(Qt::RightButton) << QPoint() << 827;
+        QTest::newRow("left on the Spanish line") << QPoint(100, 10) << int(Qt::LeftButton) << QPoint(600, 300) << 477;
+        QTest::newRow("right, left of the screen") << QPoint(100, 10) << int(Qt::RightButton) << QPoint(20, 9) << 0;
+        QTest::newRow("middle on the top band, too far right")
+            << QPoint(100, 0) << int(Qt::MiddleButton) << QPoint(1900, 700) << 1920 - 474;
+        QTest::newRow("right on the picture patch, click") << QPoint(458, 1) << int(Qt::RightButton) << QPoint() << 827;
     }
     void dragFollowsTheSamples() {
-        QFETCH(int, label);
+        QFETCH(QPoint, on);
         QFETCH(int, button);
         QFETCH(QPoint, to);
         QFETCH(int, left);
-        FakeWorld world;
+        AutoHiding world;
         CaptionStrip& strip = world.strip;
-        world.startAndTick(80);
-        world.state.autoHide = 1;
-        QWidget* target =
-            QList<QWidget*>{strip.spanishLine, strip.englishLine, strip.topEdgeBand, strip.menuPatch}[label];
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::MouseButton(button), {});
+        world.pointTo(900, 0);
         if (to.isNull())
-            strip.setHeightTwips(CaptionStrip::kCollapsedHeightTwips);
-        world.windows.pointer = {900, 10};
-        strip.onPointerTick();
-        QCoreApplication::sendEvent(target, &move);
-        QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(827, 0)); // no press, no move
+            world.pointTo(10, 600);
         world.windows.pointer = {960, 8}; // where the pointer has got to when the press is handled
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(950, 5), Qt::MouseButton(button),
-                          Qt::MouseButton(button), {});
-        QCoreApplication::sendEvent(target, &press);
-        QVERIFY(strip.dragging);
-        QCOMPARE(QPoint(strip.grabOffset.x, strip.grabOffset.y), QPoint(123, 5));
-
+        press(strip, on, QPoint(950, 5), Qt::MouseButton(button));
+        QVERIFY(strip.isDragging());
         if (!to.isNull()) {
-            world.windows.cursorReadable = false; // a tick that cannot read the pointer keeps the last sample
+            world.windows.cursorReadable = false;
             strip.onPointerTick();
-            QCOMPARE(world.windows.geometry(&strip), QRect(827, 0, 477, 23));
+            QCOMPARE(world.at(), QRect(827, 0, 477, 23));
             world.windows.cursorReadable = true;
-            world.windows.pointer = {to.x(), to.y()};
-            QCoreApplication::sendEvent(target, &move);
-            QCOMPARE(world.windows.geometry(&strip).topLeft(), QPoint(827, 0));
-            strip.onPointerTick();
-            QCOMPARE(world.windows.geometry(&strip), QRect(to - QPoint(123, 5), QSize(477, 23)));
+            world.pointTo(to.x(), to.y());
+            QCOMPARE(world.at(), QRect(to - QPoint(123, 5), QSize(477, 23)));
         }
-        QTest::mouseRelease(target, Qt::MouseButton(button), {}, QPoint(2, 2));
-        QVERIFY(!strip.dragging);
-        QCOMPARE(world.windows.geometry(&strip), QRect(left, 0, 477, 23));
-        QCOMPARE(toQRect(strip.recordedRect), QRect(left, 0, 477, 23));
-    }
-
-    // After the intro, with nothing following the pointer, the tick comes eight times less often and asks the window
-    // manager every time; auto-hide or a drag brings the 60 ms tick back.
-    void ticksSlowDownWhileNothingFollowsThePointer() {
-        FakeWorld world;
-        CaptionStrip& strip = world.strip;
-        world.startAndTick(60);
-        QCOMPARE(strip.pointerTimer.interval(), 60);
-        for (int tick = 60; tick < 80; ++tick)
-            strip.onPointerTick();
-        QCOMPARE(strip.pointerTimer.interval(), 480);
-        world.windows.active = ActiveWindow{true, false, true, {0, 0, 1920, 1080}};
-        strip.onPointerTick();
-        QVERIFY(strip.steppedAside());
-        world.windows.active.reset();
-        strip.onPointerTick();
-        QVERIFY(!strip.steppedAside());
-
-        QTest::mousePress(strip.spanishLine, Qt::LeftButton, {}, QPoint(1, 1));
-        QCOMPARE(strip.pointerTimer.interval(), 60);
-        QTest::mouseRelease(strip.spanishLine, Qt::LeftButton, {}, QPoint(1, 1));
-        strip.onPointerTick();
-        QCOMPARE(strip.pointerTimer.interval(), 480);
-        world.state.autoHide = 1;
-        strip.onPointerTick();
-        QCOMPARE(strip.pointerTimer.interval(), 60);
+        release(strip, on, Qt::MouseButton(button));
+        QVERIFY(!strip.isDragging());
+        QCOMPARE(world.at(), QRect(left, 0, 477, 23));
+        QVERIFY(strip.saveAtExit());
+        QCOMPARE(world.store.values.value("left").toInt(), left * 15);
     }
 
     // Auto-hide trusts only the pointer the window system can see: one gone onto a native Wayland window is away,
     // and the strip withdraws (its menu goes with it). Over a showing companion (the menu) it stays open. Below a
     // panel along the top, the strip, its line and its opening edge all sit at the panel's lower edge.
     void autoHideFollowsWhatCanBeSeen() {
-        FakeWorld world;
+        AutoHiding world;
         CaptionStrip& strip = world.strip;
-        world.startAndTick(80);
-        world.state.autoHide = 1;
         QSignalSpy withdrew(&strip, &CaptionStrip::withdrew);
-        world.windows.pointer = {900, 10};
-        strip.onPointerTick();
+        world.pointTo(900, 0);
         QVERIFY(strip.isOpen());
         world.windows.cursorReadable = false;
         strip.onPointerTick();
@@ -159,10 +129,8 @@ private slots:
         world.windows.moveWindow(&menu, 1100, 23, 150, 200);
         menu.show();
         world.windows.cursorReadable = true;
-        world.windows.pointer = {900, 0};
-        strip.onPointerTick();
-        world.windows.pointer = {1150, 100};
-        strip.onPointerTick();
+        world.pointTo(900, 0);
+        world.pointTo(1150, 100);
         QVERIFY(strip.isOpen() && strip.pointerOverStripOrCompanions());
         menu.hide();
         strip.onPointerTick();
@@ -170,34 +138,34 @@ private slots:
 
         world.windows.workArea = PixelRect{0, 32, 1920, 1080};
         strip.onPointerTick();
-        QCOMPARE(world.windows.geometry(&strip), QRect(827, 32, 477, 1));
-        world.windows.pointer = {900, 36};
-        strip.onPointerTick();
+        QCOMPARE(world.at(), QRect(827, 32, 477, 1));
+        world.pointTo(900, 36);
         QVERIFY(!strip.isOpen());
-        world.windows.pointer = {900, 35};
-        strip.onPointerTick();
-        QCOMPARE(world.windows.geometry(&strip), QRect(827, 32, 477, 23));
-        QTest::mousePress(strip.spanishLine, Qt::LeftButton, {}, QPoint(1, 1));
-        world.windows.pointer = {600, 400};
-        strip.onPointerTick();
-        QTest::mouseRelease(strip.spanishLine, Qt::LeftButton, {}, QPoint(1, 1));
-        QCOMPARE(world.windows.geometry(&strip).top(), 32);
+        world.pointTo(900, 35);
+        QCOMPARE(world.at(), QRect(827, 32, 477, 23));
+        press(strip, QPoint(100, 10), QPoint(927, 42), Qt::LeftButton);
+        world.pointTo(600, 400);
+        release(strip, QPoint(100, 10), Qt::LeftButton);
+        QCOMPARE(world.at().top(), 32);
     }
 
-    // A film, slides or a call held in front of the desktop send the strip aside unless the user said otherwise.
-    void stepsAsideWhileTheDesktopIsKeptAwake() {
+    // After the intro, with nothing following the pointer, the strip asks about full-screen windows twice a second;
+    // a film, slides or a call held in front of the desktop send it aside too, unless the user said otherwise.
+    void stepsAsideForFilms() {
         FakeWorld world;
+        CaptionStrip& strip = world.strip;
         world.startAndTick(80);
+        world.windows.active = ActiveWindow{true, false, true, {0, 0, 1920, 1080}};
+        strip.onPointerTick();
+        QVERIFY(strip.steppedAside());
+        world.windows.active.reset();
         world.idleInhibition.isHeld = true;
-        world.state.stepAsideForFilms = 0;
-        world.strip.onPointerTick();
-        QVERIFY(!world.strip.steppedAside());
-        world.state.stepAsideForFilms = 1;
-        world.strip.onPointerTick();
-        QVERIFY(world.strip.steppedAside());
-        world.idleInhibition.isHeld = false;
-        world.strip.onPointerTick();
-        QVERIFY(!world.strip.steppedAside());
+        world.settings.stepAsideForFilms = false;
+        strip.onPointerTick();
+        QVERIFY(!strip.steppedAside());
+        world.settings.stepAsideForFilms = true;
+        strip.onPointerTick();
+        QVERIFY(strip.steppedAside());
     }
 
     // Only a full-screen window of another program on the strip's own screen sends it aside.

@@ -5,26 +5,20 @@
 #include <QSet>
 #include <QTest>
 
-#include <climits>
-
 using namespace parlavo;
+
+Q_DECLARE_METATYPE(parlavo::ReadingPosition)
 
 namespace {
 
-int idOf(int lesson, int line, int languageOffset) {
-    return kFirstSentenceId + languageOffset + kIdsPerLesson * lesson + line;
-}
-
-QString text(int lesson, int line, int languageOffset) {
-    return sentenceText(idOf(lesson, line, languageOffset));
-}
-
 // Every text of one language in lessons 1 to 17, each once.
-QStringList courseTexts(int languageOffset) {
+QStringList courseTexts(bool english) {
     QStringList texts;
     for (int lesson = 1; lesson <= kChoosableLessons; ++lesson) {
-        for (int line = 1; line <= kLinesPerLesson; ++line)
-            texts << text(lesson, line, languageOffset);
+        for (int line = 1; line <= kLinesPerLesson; ++line) {
+            const LessonLine& text = lessonLine({lesson, line});
+            texts << (english ? text.english : text.spanish);
+        }
     }
     texts.removeDuplicates();
     return texts;
@@ -36,8 +30,8 @@ class TestSentenceCatalogue : public QObject {
     Q_OBJECT
 
 private slots:
-    // A dialogue of `length` different lines fills lines 1..34 by starting over; 18 and 19 replay 1 and 2.
-    // Each line keeps its speaker through all of that, and each dialogue is two people's, opened by the first.
+    // A dialogue of `length` different lines fills lines 1..34 by starting over; 18 and 19 replay 1 and 2. Each line
+    // keeps its speaker through all of that, and each dialogue is two people's, opened by the first.
     void everyLessonRepeatsItsDialogueOverAllLines_data() {
         QTest::addColumn<int>("lesson");
         QTest::addColumn<int>("length");
@@ -52,69 +46,65 @@ private slots:
         QFETCH(int, lesson);
         QFETCH(int, length);
         QFETCH(int, writtenAs);
-        QCOMPARE(sentenceSpeaker(idOf(lesson, 1, 0)), kFirstSpeaker);
-        for (int language : {0, kEnglishOffset}) {
-            QSet<QString> dialogue;
-            QSet<int> speakers;
-            for (int line = 1; line <= kLinesPerLesson; ++line) {
-                const int written = line > length ? line - length : line;
-                QCOMPARE(text(lesson, line, language), text(writtenAs, written, language));
-                QCOMPARE(sentenceSpeaker(idOf(lesson, line, language)), sentenceSpeaker(idOf(writtenAs, written, 0)));
-                if (line <= length)
-                    dialogue << text(lesson, line, language);
-                speakers << sentenceSpeaker(idOf(lesson, line, language));
-            }
-            QCOMPARE(dialogue.size(), length);
-            QCOMPARE(speakers, (QSet<int>{kFirstSpeaker, kSecondSpeaker}));
+        QCOMPARE(lessonLine({lesson, 1}).speaker, kFirstSpeaker);
+        QSet<QString> dialogue;
+        QSet<int> speakers;
+        QSet<bool> women;
+        for (int line = 1; line <= kLinesPerLesson; ++line) {
+            const LessonLine& text = lessonLine({lesson, line});
+            const LessonLine& written = lessonLine({writtenAs, line > length ? line - length : line});
+            QCOMPARE(&text, &written);
+            if (line <= length)
+                dialogue << text.spanish + text.english;
+            speakers << text.speaker;
+            women << text.saidByWoman;
         }
+        QCOMPARE(dialogue.size(), length);
+        QCOMPARE(speakers, (QSet<int>{kFirstSpeaker, kSecondSpeaker}));
+        QCOMPARE(women, (QSet<bool>{true, false}));
     }
 
-    void idsHoldTheirTextOrNothing_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("text"); // null: no entry at all
+    void linesHoldTheirText_data() {
+        QTest::addColumn<ReadingPosition>("position");
+        QTest::addColumn<QString>("spanish");
+        QTest::addColumn<QString>("english");
         QTest::addColumn<int>("speaker");
-        QTest::newRow("note belongs to nobody") << 10000 << "Parlavo: diecisiete diálogos de cada día." << kNoSpeaker;
-        QTest::newRow("greeting keeps its blank") << 10101 << "¡Hola! ¡Buenos días! " << kFirstSpeaker;
-        QTest::newRow("greeting") << 20101 << "Hello. Good morning." << kFirstSpeaker;
-        QTest::newRow("greeting answered") << 10102 << "¡Buenos días! ¿Qué tal?" << kSecondSpeaker;
-        QTest::newRow("Pablo takes leave of Carmen") << 10116 << "¡Hasta luego, Carmen!" << kSecondSpeaker;
-        QTest::newRow("farewell") << 10117 << "¡Adiós!" << kFirstSpeaker;
-        QTest::newRow("farewell keeps its apostrophe") << 20117 << "'Bye." << kFirstSpeaker;
-        QTest::newRow("cafe opening") << 11101 << "Oiga, por favor." << kFirstSpeaker;
-        QTest::newRow("cafe opening in English") << 21101 << "Excuse me, please." << kFirstSpeaker;
-        for (int id : {INT_MIN, 0,     -10101, 9999,  10001, 10034, 10100, 10135, 10199, 11000,
-                       12001,   20000, 20100,  21935, 22001, 29999, 30000, 30101, 40101, INT_MAX})
-            QTest::addRow("%d", id) << id << QString() << kNoSpeaker;
+        QTest::newRow("greeting keeps its blank") << ReadingPosition{1, 1} << "¡Hola! ¡Buenos días! "
+                                                  << "Hello. Good morning." << kFirstSpeaker;
+        QTest::newRow("greeting answered")
+            << ReadingPosition{1, 2} << "¡Buenos días! ¿Qué tal?" << QString() << kSecondSpeaker;
+        QTest::newRow("Pablo takes leave of Carmen")
+            << ReadingPosition{1, 16} << "¡Hasta luego, Carmen!" << QString() << kSecondSpeaker;
+        QTest::newRow("farewell keeps its apostrophe") << ReadingPosition{1, 17} << "¡Adiós!"
+                                                       << "'Bye." << kFirstSpeaker;
+        QTest::newRow("cafe opening") << ReadingPosition{11, 1} << "Oiga, por favor."
+                                      << "Excuse me, please." << kFirstSpeaker;
     }
-    void idsHoldTheirTextOrNothing() {
-        QFETCH(int, id);
-        QFETCH(QString, text);
+    void linesHoldTheirText() {
+        QFETCH(ReadingPosition, position);
+        QFETCH(QString, spanish);
+        QFETCH(QString, english);
         QFETCH(int, speaker);
-        if (text.isNull()) {
-            QVERIFY_THROWS_EXCEPTION(SentenceNotFound, sentenceText(id));
-            QVERIFY_THROWS_EXCEPTION(SentenceNotFound, sentenceSpeaker(id));
-        } else {
-            QCOMPARE(sentenceText(id), text);
-            QCOMPARE(sentenceSpeaker(id), speaker);
-        }
+        const LessonLine& line = lessonLine(position);
+        QCOMPARE(line.spanish, spanish);
+        if (!english.isNull())
+            QCOMPARE(line.english, english);
+        QCOMPARE(line.speaker, speaker);
     }
 
-    // Texts are short and use only the course's alphabet. The id just before lesson 1 is reserved for a note that is
-    // no lesson line.
+    // Texts are short and use only the course's alphabet; both languages pass the spelling check.
     void everyTextIsShortAndSpelledRight_data() {
         QTest::addColumn<QString>("dictionary");
-        QTest::addColumn<int>("languageOffset");
-        QTest::newRow("Spanish") << QStringLiteral("es_ES") << 0;
-        QTest::newRow("English") << QStringLiteral("en_US") << kEnglishOffset;
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Spanish") << QStringLiteral("es_ES") << false;
+        QTest::newRow("English") << QStringLiteral("en_US") << true;
     }
     void everyTextIsShortAndSpelledRight() {
         QFETCH(QString, dictionary);
-        QFETCH(int, languageOffset);
+        QFETCH(bool, english);
         static const QRegularExpression allowed(QStringLiteral("^[A-Za-z0-9 !-/:-@\\[-`{-~áéíóúüñÁÉÍÓÚÑ¿¡]{3,98}$"));
-        const QString note = sentenceText(kFirstSentenceId);
-        const QStringList texts = courseTexts(languageOffset);
-        QVERIFY(!texts.contains(note));
-        for (const QString& text : texts + QStringList{note})
+        const QStringList texts = courseTexts(english);
+        for (const QString& text : texts)
             QVERIFY2(allowed.match(text).hasMatch(), qPrintable(text));
         // hunspell lists the words that neither the dictionary nor the allowed names know.
         QProcess hunspell;

@@ -2,28 +2,20 @@
 
 #include "app/caption_strip.h"
 #include "core/desktop_services.h"
-#include "tests/support/fake_character.h"
+#include "tests/support/fake_bird.h"
 #include "tests/support/fake_settings_store.h"
 #include "tests/support/fake_window_system.h"
 
 #include <QList>
-#include <QStringList>
 
 namespace parlavo::test {
-
-class FakeMessageBox final : public MessageBox {
-public:
-    QStringList shown; // "caption|text"
-    void show(const QString& caption, const QString& text) override { shown << caption + QLatin1Char('|') + text; }
-};
 
 class FakeShell final : public Shell {
 public:
     QList<QUrl> opened;
-    bool succeed = true;
     bool open(const QUrl& target) override {
         opened << target;
-        return succeed;
+        return true;
     }
 };
 
@@ -44,16 +36,15 @@ public:
 
 // Everything a caption window needs, in memory; `strip` is built on them.
 struct FakeWorld {
-    SharedState state;
+    Settings settings;
     FakeSettingsStore store;
     FakeWindowSystem windows;
-    FakeCharacters characters;
-    FakeMessageBox messageBox;
+    FakeBird bird;
     FakeRandomSource random;
     FakeIdleInhibition idleInhibition;
-    CaptionStrip strip{state, {store, windows, characters, messageBox, random, idleInhibition}};
+    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition}};
 
-    // Runs the start-up and then the given number of pointerTimer ticks.
+    // Runs the start-up and then the given number of pointer ticks.
     void startAndTick(int ticks) {
         strip.start();
         for (int i = 0; i < ticks; ++i)

@@ -17,16 +17,13 @@ public:
     int topmostCalls = 0;
 
     bool pointerPosition(PixelPoint& point) override;
-    int screenWidthTwips() const override { return screenWidthPixels * 15; }
-    int screenHeightTwips() const override { return screenHeightPixels * 15; }
-    double twipsPerPixelX() const override { return 15.0; }
-    double twipsPerPixelY() const override { return 15.0; }
     bool moveWindow(QWidget* window, int x, int y, int width, int height) override;
     bool placeOnTop(QWidget* window, int x, int y, int width, int height) override;
     void keepOnTop(QWidget*) override {}
     bool windowRect(QWidget* window, PixelRect& rect) override;
     std::optional<ActiveWindow> active;
     std::optional<ActiveWindow> activeWindow() override { return active; }
+    PixelRect screenOf(QWidget*) override { return {0, 0, screenWidthPixels, screenHeightPixels}; }
     std::optional<PixelRect> workArea; // the whole screen when unset
     PixelRect workAreaOf(QWidget* window) override { return workArea.value_or(screenOf(window)); }
 

@@ -1,0 +1,50 @@
+#pragma once
+
+namespace parlavo {
+
+// Where sequence play reads next: a lesson and a line in it. Lessons 1 to 17 can be chosen; 18 and 19 replay
+// lessons 1 and 2 at the end of the whole course. Every lesson plays lines 1 to kLinesPerLesson; line 0 is
+// before its first line and the line after its last is its end: reading starts over or moves on from both.
+struct ReadingPosition {
+    int lesson = 1;
+    int line = 1;
+    friend bool operator==(const ReadingPosition&, const ReadingPosition&) = default;
+};
+inline constexpr int kChoosableLessons = 17;
+inline constexpr int kLastLesson = 19;
+inline constexpr int kLinesPerLesson = 34;
+
+enum class LanguageOrder { SpanishFirst, EnglishFirst };
+
+// Everything the user can set, and the reading position, as the program works with them. Only the store code
+// (settings_io.cpp) knows how the settings file spells them.
+struct Settings {
+    LanguageOrder languageOrder = LanguageOrder::SpanishFirst;
+    int timesPerSentence = 2; // display cycles per sentence, 1..12
+    int spanishSeconds = 5;   // 5..15
+    int englishSeconds = 3;   // 3..15
+    bool inSequence = false;  // lessons in sequence, or at random
+    bool saveReadingPosition = true;
+    bool saveSettingsOnClose = true;
+    bool autoHide = false;
+    bool readAloud = true;
+    int lesson = 1; // 1..17, or 0 for the whole course
+    ReadingPosition readingPosition{10, 0};
+    bool startAtLogOn = false;
+    int speechRate = 150; // words a minute, 80..300
+    bool stepAsideForFilms = true;
+    int stripLeft = 0; // the strip's left edge on the screen, in pixels
+
+    // In sequence play with position saving on, the reading position is kept across runs.
+    bool keepsReadingPosition() const { return saveReadingPosition && inSequence; }
+};
+
+// The widest the strip's left edge may be from the screen's left: up to the right edge of its menu picture, so
+// the menu, and with it Exit, stays reachable.
+inline constexpr int kStripKeptOnScreen = 474;
+inline int clampStripLeft(int left, int screenWidth) {
+    left = left < 0 ? 0 : left;
+    return left + kStripKeptOnScreen > screenWidth ? screenWidth - kStripKeptOnScreen : left;
+}
+
+} // namespace parlavo

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/desktop_services.h"
+#include "core/settings.h"
+#include "lessons/sentence_catalogue.h"
+
+namespace parlavo {
+
+// A sentence handed out for showing: its texts and speaker, where it stands in the lessons, and whether sequence
+// play read it (the caption lines then also offer it whole as their tooltips).
+struct Sentence {
+    LessonLine text;
+    ReadingPosition position;
+    bool readInSequence = false;
+};
+
+// The caption window as the display cycle drives it.
+class PlaybackView {
+public:
+    virtual ~PlaybackView() = default;
+    virtual void showSentence(const Sentence& sentence) = 0;
+    virtual void startSpanishEntry() = 0;
+    virtual void startEnglishRise() = 0;
+    virtual void blankSpanish() = 0;
+    // Blanks the English line and puts it back below the strip, ready for the next rise.
+    virtual void clearEnglish() = 0;
+    // The bird reads the current Spanish line aloud and waves.
+    virtual void speak() = 0;
+};
+
+// Lesson playback: which sentence comes next, in sequence from the reading position (which it moves on) or at
+// random, and the timed display cycle that shows each one. A cycle shows the Spanish line for the Spanish seconds
+// and the English one for the English seconds, in the chosen order, both counted from the cycle's first 100 ms
+// tick; a new sentence is handed out at the first tick after the chosen number of cycles. A stopped timer resumes
+// where it was.
+class LessonPlayback {
+public:
+    LessonPlayback(Settings& settings, RandomSource& random);
+
+    // Chooses the next sentence.
+    Sentence next();
+    // One 100 ms tick of the display cycle.
+    void tick(PlaybackView& view);
+    // The next tick begins a cycle.
+    void restartCycle();
+    int cyclesShown() const { return mCyclesShown; }
+
+private:
+    enum class Phase { Begin, FirstLanguage, Switch, SecondLanguage, End };
+
+    ReadingPosition readOnInLesson();
+    ReadingPosition readOnThroughCourse();
+    ReadingPosition drawAtRandom();
+    bool firstLanguageOver(int firstSeconds) const;
+    bool secondLanguageOver(int firstSeconds) const;
+    void stepSpanishFirst(PlaybackView& view);
+    void stepEnglishFirst(PlaybackView& view);
+    void endCycle();
+
+    Settings& mSettings;
+    RandomSource& mRandom;
+    int mTick = 0; // ticks within the current cycle
+    int mCyclesShown = 0;
+    Phase mPhase = Phase::Begin;
+};
+
+} // namespace parlavo
