@@ -1,4 +1,4 @@
-#include "agent/agent_control.h"
+#include "agent/speaking_bird.h"
 #include "app/caption_strip.h"
 #include "app/shutdown.h"
 #include "core/dbus_idle_inhibition.h"
@@ -82,9 +82,9 @@ int main(int argc, char* argv[]) {
     QtMessageBox messageBox;
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
-    AgentCharacters characters;
+    SpeakingBird bird(makeBirdParts());
     SharedState state;
-    CaptionStrip strip(state, {store, windows, characters, messageBox, random, idleInhibition});
+    CaptionStrip strip(state, {store, windows, bird, messageBox, random, idleInhibition});
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &strip, &CaptionStrip::activateFromAnotherCopy);
     TerminationWatcher termination;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "agent/character.h"
+#include "agent/bird.h"
 #include "app/held_timers_message_box.h"
 #include "app/position_keeper.h"
 #include "caption/caption_effects.h"
@@ -32,14 +32,14 @@ class CaptionLabel;
 struct CaptionStripServices {
     SettingsStore& store;
     WindowSystem& windows;
-    Characters& characters;
+    Bird& bird;
     MessageBox& messageBox;
     RandomSource& random;
     IdleInhibition& idleInhibition;
 };
 
 // The caption window: a borderless strip at the top edge of the screen that shows one sentence at
-// a time, hosts the five timers that drive the whole program, and holds the character.
+// a time, hosts the five timers that drive the whole program, and holds the bird.
 // Positions and sizes of the window and its controls are in twips; the window system works in pixels.
 class CaptionStrip : public QWidget {
     Q_OBJECT
@@ -57,7 +57,7 @@ public:
     CaptionStrip(SharedState& state, CaptionStripServices services, QWidget* parent = nullptr);
     ~CaptionStrip() override;
 
-    // Start-up after the single-copy check: character, settings, splash, timers, first sentence,
+    // Start-up after the single-copy check: bird, settings, splash, timers, first sentence,
     // topmost placement and the recorded rectangle. Leaves the window hidden and the splash showing.
     void start();
     // Restores the open height at the top edge (the top of the screen, or just below a panel there) and records
@@ -130,6 +130,7 @@ public:
     SplashWindow* splash() const { return mSplash.get(); }
     SharedState& state() const { return mState; }
     WindowSystem& windows() const { return mServices.windows; }
+    Bird& bird() const { return mServices.bird; }
     // The colour the strip along the lower edge is drawn in, or an invalid colour when it is erased.
     QColor stripColour() const;
 
@@ -146,7 +147,6 @@ public:
     QTimer playbackTimer;
 
     // Members shared by the window's handlers.
-    Character* character = nullptr;
     bool dragging = false;
     PixelRect recordedRect;
     PixelPoint pointerSample;
@@ -173,7 +173,6 @@ protected:
 private:
     void buildControls();
     bool showLineToolTip(QHelpEvent* event);
-    void loadCharacter();
     void autoHideStep(int countdown);
     void stepAsideForFullScreen();
     void pacePointerTicks();
@@ -196,7 +195,6 @@ private:
         {&pointerTimer, &colourStripTimer, &englishRiseTimer, &spanishEntryTimer, &playbackTimer}};
     PositionKeeper mPositionKeeper{mServices.store, mState};
     std::unique_ptr<SplashWindow> mSplash;
-    NullCharacter mNoCharacter;
     ColourStrip* mColourStrip = nullptr;
     int mEnglishTop = kEnglishRestTop;
     bool mBirdShown = true;
@@ -207,8 +205,7 @@ private:
     std::vector<QWidget*> mCompanions;
 };
 
-// Reads the Spanish line aloud in its speaker's voice when `readAloud` is 1 and waves either way. The character is
-// a nicety: whatever it fails at is ignored so that the lesson goes on.
-void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud, Speaker speaker = Speaker::Bird);
+// Reads the Spanish line aloud in its speaker's voice when `readAloud` is 1 and waves either way.
+void readAloudAndWave(Bird& bird, const QString& spanish, qint16 readAloud, Speaker speaker = Speaker::Bird);
 
 } // namespace parlavo

@@ -33,8 +33,8 @@ public:
     }
     // A bird out only for a repeated line leaves the lesson's own lines alone.
     void speakStep() override {
-        if (mForm.character && mForm.birdReads())
-            readAloudAndWave(*mForm.character, mForm.spanishText, mForm.state().readAloud, mForm.spanishSpeaker);
+        if (mForm.birdReads())
+            readAloudAndWave(mForm.bird(), mForm.spanishText, mForm.state().readAloud, mForm.spanishSpeaker);
     }
 
 private:
@@ -54,17 +54,10 @@ Speaker speakerOf(int id) {
 
 } // namespace
 
-void readAloudAndWave(Character& character, const QString& spanish, qint16 readAloud, Speaker speaker) {
-    if (readAloud == 1) {
-        try {
-            character.SpeakAs(spanish, speaker);
-        } catch (...) {
-        }
-    }
-    try {
-        character.Play(QStringLiteral("Wave"));
-    } catch (...) {
-    }
+void readAloudAndWave(Bird& bird, const QString& spanish, qint16 readAloud, Speaker speaker) {
+    if (readAloud == 1)
+        bird.say(spanish, speaker);
+    bird.wave();
 }
 
 void CaptionStrip::chooseNextSentence() {
@@ -85,29 +78,19 @@ void CaptionStrip::chooseNextSentence() {
 }
 
 void CaptionStrip::repeatSentence() {
-    if (!character || mSteppedAside || spanishText.trimmed().isEmpty())
+    if (mSteppedAside || spanishText.trimmed().isEmpty())
         return;
     const bool hidden = !mBirdShown;
-    try {
-        if (hidden)
-            character->Show();
-        character->Interrupt();
-        character->SpeakAs(spanishText, spanishSpeaker);
-        if (hidden)
-            character->HideWhenDone();
-    } catch (const std::exception&) {
-        if (hidden)
-            showBird(false);
-    }
+    if (hidden)
+        bird().show();
+    bird().stop();
+    bird().say(spanishText, spanishSpeaker);
+    if (hidden)
+        bird().hideWhenDone();
 }
 
 void CaptionStrip::applySpeechRate() {
-    if (!character)
-        return;
-    try {
-        character->setSpeechRate(mState.speechRate);
-    } catch (const std::exception&) {
-    }
+    bird().setSpeechRate(mState.speechRate);
 }
 
 void CaptionStrip::onPlaybackTick() {

@@ -81,14 +81,10 @@ void CaptionStrip::setBirdShown(bool shown) {
 
 // Hiding the bird also cuts off the line it is saying.
 void CaptionStrip::showBird(bool shown) {
-    try {
-        if (shown)
-            character->Show();
-        else
-            character->Hide();
-    } catch (const std::exception&) {
-        // A character that cannot appear or vanish leaves the lessons running as they are.
-    }
+    if (shown)
+        bird().show();
+    else
+        bird().hide();
 }
 
 // The grab is where the press happened, from the event itself: by the time it is handled the pointer may already

@@ -4,14 +4,9 @@
 #include "core/settings_io.h"
 #include "core/units.h"
 
-#include <cstdio>
-
 namespace parlavo {
 
 namespace {
-
-constexpr int kSpanishLanguageId = 3082;
-const QString kCharacterName = QStringLiteral("Peedy");
 
 // VB-style integer division: both operands rounded to whole numbers first, then truncated.
 int integerDivide(double a, double b) {
@@ -21,7 +16,7 @@ int integerDivide(double a, double b) {
 } // namespace
 
 void CaptionStrip::start() {
-    loadCharacter();
+    bird().show();
 
     setLeftTwips(loadSettings(mServices.store, mState, windows().screenWidthTwips()));
     applySpeechRate();
@@ -53,20 +48,6 @@ void CaptionStrip::start() {
                          integerDivide(widthTwips(), tppX), integerDivide(heightTwips(), tppY));
 
     settleAtTopEdge();
-}
-
-// Without a character the program still teaches: every later call goes to a stand-in that does nothing.
-void CaptionStrip::loadCharacter() {
-    try {
-        mServices.characters.Load(kCharacterName, QString());
-        character = &mServices.characters(kCharacterName);
-        character->Show();
-        character->setLanguageID(kSpanishLanguageId);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "parlavo: the speaking character is not available (%s); going on without it\n",
-                     error.what());
-        character = &mNoCharacter;
-    }
 }
 
 void CaptionStrip::placeSplash() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "agent/character.h"
 #include "app/caption_strip.h"
 #include "core/dbus_idle_inhibition.h"
 #include "core/qt_desktop_services.h"
@@ -9,11 +8,16 @@
 
 namespace parlavo {
 
-// Measures the strip alone: loading fails, so the caption window runs with its silent stand-in.
-class NoCharacters final : public Characters {
+// Measures the strip alone: the bird it drives does nothing.
+class AbsentBird final : public Bird {
 public:
-    void Load(const QString&, const QString&) override { throw CharacterError("measuring without a character"); }
-    Character& operator()(const QString&) override { throw CharacterError("measuring without a character"); }
+    void show() override {}
+    void hide() override {}
+    void say(const QString&, Speaker) override {}
+    void wave() override {}
+    void setSpeechRate(int) override {}
+    void stop() override {}
+    void hideWhenDone() override {}
 };
 
 // The caption window on the real window system and settings store, without its speaking bird.
@@ -23,9 +27,9 @@ struct StripWithoutBird {
     QtMessageBox messageBox;
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
-    NoCharacters characters;
+    AbsentBird bird;
     SharedState state;
-    CaptionStrip strip{state, {store, windows, characters, messageBox, random, idleInhibition}};
+    CaptionStrip strip{state, {store, windows, bird, messageBox, random, idleInhibition}};
 };
 
 } // namespace parlavo

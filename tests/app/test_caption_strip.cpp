@@ -17,36 +17,23 @@ class TestCaptionStrip : public QObject {
     Q_OBJECT
 
 private slots:
-    // Start-up starts the pointer and colour timers; what it shows, and where, is checked on the real program. A
-    // character that cannot be loaded or shown leaves a stand-in that quietly does nothing. The intro then runs tick by
-    // tick; a click on the splash skips the wait for the strip. Playback waiting for a side window open at the intro's
-    // end is tried with the menu.
+    // Start-up shows the bird and starts the pointer and colour timers; what it shows, and where, is checked on the
+    // real program. The intro then runs tick by tick; a click on the splash skips the wait for the strip. Playback
+    // waiting for a side window open at the intro's end is tried with the menu.
     void startAndIntro_data() {
-        QTest::addColumn<QString>("characterFault");
-        QTest::addColumn<QStringList>("calls");
         QTest::addColumn<int>("splashClickedAt"); // a tick; 0: never
-        const QStringList shown = {"Show", "LanguageID:3082"};
-        QTest::newRow("first run") << QString() << shown << 0;
-        QTest::newRow("splash clicked") << QString() << shown << 6;
-        QTest::newRow("cannot load") << QStringLiteral("load") << QStringList() << 0;
-        QTest::newRow("cannot show") << QStringLiteral("show") << QStringList{"Show"} << 0;
+        QTest::newRow("first run") << 0;
+        QTest::newRow("splash clicked") << 6;
     }
     void startAndIntro() {
-        QFETCH(QString, characterFault);
-        QFETCH(QStringList, calls);
         QFETCH(int, splashClickedAt);
         FakeWorld world;
         CaptionStrip& strip = world.strip;
-        world.characters.available = characterFault != QLatin1String("load");
-        world.characters.peedy.throwOnShow = characterFault == QLatin1String("show");
         strip.start();
         QVERIFY(strip.pointerTimer.isActive() && strip.colourStripTimer.isActive());
         QCOMPARE(strip.pointerTimer.interval(), 60);
         QCOMPARE(strip.colourStripTimer.interval(), 1500);
-        QCOMPARE(world.characters.loads, QStringList{"Peedy|"});
-        QCOMPARE(world.characters.peedy.calls, calls);
-        QCOMPARE(strip.character == &world.characters.peedy, characterFault.isEmpty());
-        strip.character->Speak(QStringLiteral("Hola"));
+        QCOMPARE(world.bird.calls, QStringList{"show"});
         QVERIFY(world.messageBox.shown.isEmpty());
 
         for (int tick = 1; tick <= 75; ++tick) {
@@ -126,27 +113,23 @@ private slots:
     }
 
     // A display cycle with the first-run settings. The Spanish line comes in over 36 ticks of its own timer; the
-    // English line rises 10 twips a tick and stops at exactly 60 twips, also when a step overshoots it. The character
-    // reads only while reading aloud is 1, and waves either way; whatever it fails at, the lesson goes on.
+    // English line rises 10 twips a tick and stops at exactly 60 twips, also when a step overshoots it. The bird
+    // reads only while reading aloud is 1, and waves either way.
     void displayCycle_data() {
         QTest::addColumn<qint16>("readAloud");
-        QTest::addColumn<bool>("failing");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("reading aloud") << qint16(1) << false << QStringList{"Speak:Hola", "Play:Wave"};
-        QTest::newRow("silent") << qint16(0) << false << QStringList{"Play:Wave"};
-        QTest::newRow("anything but 1 is silent") << qint16(-1) << false << QStringList{"Play:Wave"};
-        QTest::newRow("failing character") << qint16(1) << true << QStringList{"Speak:Hola", "Play:Wave"};
+        QTest::newRow("reading aloud") << qint16(1) << QStringList{"say:Hola", "wave"};
+        QTest::newRow("silent") << qint16(0) << QStringList{"wave"};
+        QTest::newRow("anything but 1 is silent") << qint16(-1) << QStringList{"wave"};
     }
     void displayCycle() {
         QFETCH(qint16, readAloud);
-        QFETCH(bool, failing);
         QFETCH(QStringList, calls);
         FakeWorld world;
         CaptionStrip& strip = world.strip;
         strip.start();
         world.state.readAloud = readAloud;
-        world.characters.peedy.calls.clear();
-        world.characters.peedy.throwOnSpeak = world.characters.peedy.throwOnPlay = failing;
+        world.bird.calls.clear();
         strip.spanishText = QStringLiteral("Hola");
         strip.englishText = QStringLiteral("Hello.");
         const auto tick = [&](int count) {
@@ -161,7 +144,7 @@ private slots:
             return ticks;
         };
         tick(1);
-        QCOMPARE(world.characters.peedy.calls, calls);
+        QCOMPARE(world.bird.calls, calls);
         QStringList captions;
         const auto enter = [&] {
             strip.onSpanishEntryTick();

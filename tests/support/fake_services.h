@@ -2,7 +2,7 @@
 
 #include "app/caption_strip.h"
 #include "core/desktop_services.h"
-#include "tests/support/fake_character.h"
+#include "tests/support/fake_bird.h"
 #include "tests/support/fake_settings_store.h"
 #include "tests/support/fake_window_system.h"
 
@@ -47,11 +47,11 @@ struct FakeWorld {
     SharedState state;
     FakeSettingsStore store;
     FakeWindowSystem windows;
-    FakeCharacters characters;
+    FakeBird bird;
     FakeMessageBox messageBox;
     FakeRandomSource random;
     FakeIdleInhibition idleInhibition;
-    CaptionStrip strip{state, {store, windows, characters, messageBox, random, idleInhibition}};
+    CaptionStrip strip{state, {store, windows, bird, messageBox, random, idleInhibition}};
 
     // Runs the start-up and then the given number of pointerTimer ticks.
     void startAndTick(int ticks) {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "agent/bird.h"
+
+#include <QStringList>
+
+namespace parlavo::test {
+
+// Records every call but the rate as a line such as "say:Hola" or "wave".
+class FakeBird final : public Bird {
+public:
+    QStringList calls;
+
+    void show() override { calls << QStringLiteral("show"); }
+    void hide() override { calls << QStringLiteral("hide"); }
+    void say(const QString& text, Speaker) override { calls << QStringLiteral("say:") + text; }
+    void wave() override { calls << QStringLiteral("wave"); }
+    void setSpeechRate(int) override {}
+    void stop() override { calls << QStringLiteral("stop"); }
+    void hideWhenDone() override { calls << QStringLiteral("hideWhenDone"); }
+};
+
+} // namespace parlavo::test
