@@ -65,7 +65,7 @@ QSizeF layOutLine(QTextLayout& layout, const QString& line, const QFont& font) {
 } // namespace
 
 BalloonWindow::BalloonWindow() : QWidget(nullptr, floatingWindowFlags()) {
-    setWindowTitle(QStringLiteral("Peedy balloon"));
+    setWindowTitle(QStringLiteral("Parlavo balloon"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);

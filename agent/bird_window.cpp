@@ -24,7 +24,7 @@ constexpr int kCopyBandRows = 64;
 } // namespace
 
 BirdWindow::BirdWindow(const Clock& clock) : QWidget(nullptr, floatingWindowFlags()), clock_(clock) {
-    setWindowTitle(QStringLiteral("Peedy"));
+    setWindowTitle(QStringLiteral("Parlavo bird"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
