@@ -1,8 +1,8 @@
 #include "agent/performance.h"
 
-#include "agent/one_time_notice.h"
-#include "agent/speech_output.h"
-#include "agent/voice.h"
+#include "agent/voice/one_time_notice.h"
+#include "agent/voice/speech_output.h"
+#include "agent/voice/voice.h"
 
 #include <algorithm>
 

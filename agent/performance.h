@@ -1,9 +1,9 @@
 #pragma once
 
+#include "agent/bird/stage.h"
 #include "agent/clock.h"
 #include "agent/request_queue.h"
-#include "agent/stage.h"
-#include "agent/utterance.h"
+#include "agent/voice/utterance.h"
 
 #include <QObject>
 #include <QTimer>

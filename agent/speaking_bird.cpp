@@ -1,8 +1,8 @@
 #include "agent/speaking_bird.h"
 
-#include "agent/character_stage.h"
-#include "agent/espeak_voice.h"
-#include "agent/sink_speech_output.h"
+#include "agent/bird/character_stage.h"
+#include "agent/voice/espeak_voice.h"
+#include "agent/voice/sink_speech_output.h"
 
 namespace parlavo {
 

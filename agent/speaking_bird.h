@@ -1,11 +1,11 @@
 #pragma once
 
 #include "agent/bird.h"
+#include "agent/bird/stage.h"
 #include "agent/clock.h"
 #include "agent/performance.h"
-#include "agent/speech_output.h"
-#include "agent/stage.h"
-#include "agent/voice.h"
+#include "agent/voice/speech_output.h"
+#include "agent/voice/voice.h"
 
 #include <memory>
 

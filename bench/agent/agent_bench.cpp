@@ -4,7 +4,7 @@
 //   scripts/with-x11 scripts/with-pulse build/ci/bench/agent/parlavo_agent_bench --idle 60 --speaking 64
 
 #include "agent/speaking_bird.h"
-#include "agent/speech_output.h"
+#include "agent/voice/speech_output.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,5 +1,5 @@
-#include "agent/sink_speech_output.h"
 #include "agent/speaking_bird.h"
+#include "agent/voice/sink_speech_output.h"
 
 #include <QTest>
 

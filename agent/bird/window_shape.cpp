@@ -1,4 +1,4 @@
-#include "agent/window_shape.h"
+#include "agent/bird/window_shape.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "agent/bird_window.h"
+#include "agent/bird/bird_window.h"
 
-#include "agent/bird_painter.h"
-#include "agent/topmost_keeper.h"
-#include "agent/window_shape.h"
+#include "agent/bird/bird_painter.h"
+#include "agent/bird/topmost_keeper.h"
+#include "agent/bird/window_shape.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
-#include "agent/balloon_window.h"
+#include "agent/bird/balloon_window.h"
 
-#include "agent/topmost_keeper.h"
-#include "agent/window_shape.h"
+#include "agent/bird/topmost_keeper.h"
+#include "agent/bird/window_shape.h"
 
 #include <QPainter>
 #include <QPainterPath>

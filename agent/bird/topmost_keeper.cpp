@@ -1,4 +1,4 @@
-#include "agent/topmost_keeper.h"
+#include "agent/bird/topmost_keeper.h"
 
 #include <QGuiApplication>
 
