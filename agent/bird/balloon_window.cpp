@@ -2,6 +2,7 @@
 
 #include "agent/bird/topmost_keeper.h"
 #include "agent/bird/window_shape.h"
+#include "core/qt_window_system.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -64,7 +65,7 @@ QSizeF layOutLine(QTextLayout& layout, const QString& line, const QFont& font) {
 
 } // namespace
 
-BalloonWindow::BalloonWindow() : QWidget(nullptr, floatingWindowFlags()) {
+BalloonWindow::BalloonWindow() : QWidget(nullptr, borderlessWindowFlags(true)) {
     setWindowTitle(QStringLiteral("Parlavo balloon"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);

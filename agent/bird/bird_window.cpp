@@ -3,6 +3,7 @@
 #include "agent/bird/bird_painter.h"
 #include "agent/bird/topmost_keeper.h"
 #include "agent/bird/window_shape.h"
+#include "core/qt_window_system.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -23,7 +24,7 @@ constexpr int kCopyBandRows = 64;
 
 } // namespace
 
-BirdWindow::BirdWindow(const Clock& clock) : QWidget(nullptr, floatingWindowFlags()), clock_(clock) {
+BirdWindow::BirdWindow(const Clock& clock) : QWidget(nullptr, borderlessWindowFlags(true)), clock_(clock) {
     setWindowTitle(QStringLiteral("Parlavo bird"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
