@@ -1,4 +1,4 @@
-#include "agent/agent_control.h"
+#include "agent/speaking_bird.h"
 #include "app/caption_strip.h"
 #include "app/shutdown.h"
 #include "core/dbus_idle_inhibition.h"
@@ -79,12 +79,11 @@ int main(int argc, char* argv[]) {
 
     QtSettingsStore store;
     QtWindowSystem windows;
-    QtMessageBox messageBox;
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
-    AgentCharacters characters;
-    SharedState state;
-    CaptionStrip strip(state, {store, windows, characters, messageBox, random, idleInhibition});
+    SpeakingBird bird(makeBirdParts());
+    Settings settings;
+    CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition});
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &strip, &CaptionStrip::activateFromAnotherCopy);
     TerminationWatcher termination;

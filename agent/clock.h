@@ -5,7 +5,7 @@
 
 namespace parlavo {
 
-// The character's sense of time, so its timing can be driven by hand in tests.
+// The bird's sense of time, so its timing can be driven by hand in tests.
 class Clock {
 public:
     virtual ~Clock() = default;

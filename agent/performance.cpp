@@ -1,8 +1,8 @@
 #include "agent/performance.h"
 
-#include "agent/one_time_notice.h"
-#include "agent/speech_output.h"
-#include "agent/voice.h"
+#include "agent/voice/one_time_notice.h"
+#include "agent/voice/speech_output.h"
+#include "agent/voice/voice.h"
 
 #include <algorithm>
 
@@ -71,13 +71,9 @@ void Performance::hideWhenDone() {
     reschedule();
 }
 
-void Performance::play(const QString& animation) {
-    if (isKnownAnimation(animation) && queue_.add({Request::Kind::Play, animation}))
+void Performance::wave() {
+    if (queue_.add({Request::Kind::Wave, QString(), Speaker::Bird}))
         startNext();
-}
-
-bool Performance::isKnownAnimation(const QString& animation) {
-    return animation.compare(QLatin1String("Wave"), Qt::CaseInsensitive) == 0;
 }
 
 void Performance::advance() {
@@ -119,7 +115,7 @@ void Performance::startNext() {
         const std::optional<Request> request = queue_.startNext();
         if (!request)
             break;
-        if (request->kind == Request::Kind::Play) {
+        if (request->kind == Request::Kind::Wave) {
             step_ = Step::Waving;
             waveEndsMs_ = clock_.nowMs() + kWaveMs;
             stage_.wave();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "agent/bird/stage.h"
 #include "agent/clock.h"
 #include "agent/request_queue.h"
-#include "agent/stage.h"
-#include "agent/utterance.h"
+#include "agent/voice/utterance.h"
 
 #include <QObject>
 #include <QTimer>
@@ -13,7 +13,7 @@ namespace parlavo {
 class SpeechOutput;
 class Voice;
 
-// Performs the character's requests one after another on its stage: renders each line with the voice, plays it,
+// Performs the bird's requests one after another on its stage: renders each line with the voice, plays it,
 // keeps the beak and the balloon in step with what has been played, and plays the gestures. Timing comes from the
 // clock; a timer calls advance() only while something is under way, and tests may call it themselves.
 class Performance final : public QObject {
@@ -31,14 +31,12 @@ public:
     void show();
     void hide();
     void speak(const QString& line, Speaker speaker = Speaker::Bird);
-    // Gestures other than the known ones are ignored.
-    void play(const QString& animation);
-    static bool isKnownAnimation(const QString& animation);
+    void wave();
 
     // Cuts off the line or gesture under way, closes the balloon and forgets what waits, so that the next request
     // starts at once.
     void interrupt();
-    // Hides the character as soon as nothing is under way or waiting and the balloon has gone, unless show() or
+    // Hides the bird as soon as nothing is under way or waiting and the balloon has gone, unless show() or
     // hide() comes first.
     void hideWhenDone();
 
@@ -49,7 +47,7 @@ public:
     bool isIdle() const { return step_ == Step::Idle; }
 
 signals:
-    // A line has started or finished playing; for observers that measure the character.
+    // A line has started or finished playing; for observers that measure the bird.
     void speechStarted();
     void speechFinished();
 

@@ -9,22 +9,22 @@
 
 namespace parlavo {
 
-// One thing the character was asked to perform after everything asked before it.
+// One thing the bird was asked to perform after everything asked before it.
 struct Request {
-    enum class Kind { Speak, Play };
+    enum class Kind { Speak, Wave };
     Kind kind = Kind::Speak;
-    QString text; // the line to speak, or the animation's name
+    QString text; // the line to speak
     Speaker speaker = Speaker::Bird;
 
     bool operator==(const Request&) const = default;
 };
 
-// The character's to-do list. A new line makes every request still waiting obsolete, so the voice is never more
-// than one line behind the captions; a hidden character takes no requests at all, so it costs nothing.
-// The list starts hidden: nothing is performed before the character has been shown.
+// The bird's to-do list. A new line makes every request still waiting obsolete, so the voice is never more
+// than one line behind the captions; a hidden bird takes no requests at all, so it costs nothing.
+// The list starts hidden: nothing is performed before the bird has been shown.
 class RequestQueue {
 public:
-    // False when the request was refused because the character is hidden.
+    // False when the request was refused because the bird is hidden.
     bool add(Request request);
     // The next request to perform, when none is being performed and one is waiting.
     std::optional<Request> startNext();

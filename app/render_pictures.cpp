@@ -2,7 +2,7 @@
 // at start-up instead, they loaded the SVG renderer and a bold font, over a megabyte of memory held all day for two
 // pictures that never change.
 //   parlavo_render_pictures VERSION_SVG MENU_SVG OUTPUT_FOLDER   writes version.pixels and menu.pixels there
-#include "agent/bird_painter.h"
+#include "agent/bird/bird_painter.h"
 #include "app/carried_picture.h"
 
 #include <QFile>

@@ -1,6 +1,7 @@
 #include "core/qt_window_system.h"
 
 #include "core/x11_active_window.h"
+#include "core/x11_connection.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -87,13 +88,17 @@ PixelRect QtWindowSystem::workAreaOf(QWidget* window) {
     return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
 }
 
-void makeBorderlessWindow(QWidget* window, bool topmost) {
+Qt::WindowFlags borderlessWindowFlags(bool topmost) {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    if (onX11())
         flags |= Qt::X11BypassWindowManagerHint;
     if (topmost)
         flags |= Qt::WindowStaysOnTopHint;
-    window->setWindowFlags(flags);
+    return flags;
+}
+
+void makeBorderlessWindow(QWidget* window, bool topmost) {
+    window->setWindowFlags(borderlessWindowFlags(topmost));
     window->setAttribute(Qt::WA_ShowWithoutActivating);
 }
 

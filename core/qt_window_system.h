@@ -30,7 +30,12 @@ private:
     CompositorWindowReport mCompositor;
 };
 
-// Flags for a borderless top-level window that never takes the keyboard and is placed exactly.
+// The flags of a top-level window without a frame, a taskbar entry or the keyboard, above other windows when
+// topmost. On X11 it also bypasses the window manager: only then does it land exactly where it is put, since most
+// window managers place floating windows by their own rules (centred, cascaded, under the pointer). Nobody then
+// keeps it on top but the program itself, as no window manager does it any more.
+Qt::WindowFlags borderlessWindowFlags(bool topmost);
+// Gives the window those flags, and shows it from now on without taking the keyboard.
 void makeBorderlessWindow(QWidget* window, bool topmost);
 
 } // namespace parlavo

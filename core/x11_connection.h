@@ -9,6 +9,11 @@
 
 namespace parlavo {
 
+// Whether Qt runs on X11 (its xcb platform), Xwayland included.
+inline bool onX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
 // The X connection Qt's xcb platform uses, or null on any other platform.
 inline xcb_connection_t* x11Connection() {
     const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;

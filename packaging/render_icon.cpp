@@ -2,7 +2,7 @@
 // never drifts from the bird people see on screen and no picture has to be kept in the repository.
 //   parlavo_render_icon FILE.png SIZE   a square PNG of SIZE pixels
 //   parlavo_render_icon FILE.svg        a scalable SVG
-#include "agent/bird_painter.h"
+#include "agent/bird/bird_painter.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,8 +3,8 @@
 // Asserts nothing. Meant to run on a real display with a sound server, for example:
 //   scripts/with-x11 scripts/with-pulse build/ci/bench/agent/parlavo_agent_bench --idle 60 --speaking 64
 
-#include "agent/bird_character.h"
-#include "agent/speech_output.h"
+#include "agent/speaking_bird.h"
+#include "agent/voice/speech_output.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -78,12 +78,11 @@ int main(int argc, char** argv) {
     const int speakingSeconds = options.value("speaking").toInt();
 
     const long rssBeforeKb = memoryKb("VmRSS");
-    CharacterParts parts = makeBirdParts();
+    BirdParts parts = makeBirdParts();
     SpeechOutput& output = *parts.output;
-    BirdCharacter bird(std::move(parts));
+    SpeakingBird bird(std::move(parts));
     Performance& performance = bird.performance();
-    bird.Show();
-    bird.setLanguageID(3082);
+    bird.show();
     waitMs(1000);
 
     // Speak to first samples, line by line.
@@ -94,7 +93,7 @@ int main(int argc, char** argv) {
     for (const QString& line : kLines) {
         latencyMs = -1;
         sinceSpeak.start();
-        bird.Speak(line);
+        bird.say(line, Speaker::Bird);
         waitUntilDone(performance, 20000);
         latencies.append(latencyMs);
     }
@@ -115,13 +114,13 @@ int main(int argc, char** argv) {
     cpu = processorSeconds();
     wall.start();
     for (int line = 0; wall.elapsed() < speakingSeconds * 1000; ++line) {
-        bird.Speak(kLines[line % kLines.size()]);
-        bird.Play("Wave");
+        bird.say(kLines[line % kLines.size()], Speaker::Bird);
+        bird.wave();
         waitMs(8000);
     }
     printCost("speaking a line every 8 s:", processorSeconds() - cpu, wall.elapsed() / 1000.0);
 
-    std::printf("peak memory added by the character: %.1f MB (peak RSS %.1f MB, before %.1f MB)\n",
+    std::printf("peak memory added by the bird: %.1f MB (peak RSS %.1f MB, before %.1f MB)\n",
                 (memoryKb("VmHWM") - rssBeforeKb) / 1024.0, memoryKb("VmHWM") / 1024.0, rssBeforeKb / 1024.0);
     return 0;
 }

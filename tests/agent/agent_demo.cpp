@@ -2,7 +2,7 @@
 // server for its voice. Takes commands on standard input, one a line: "say TEXT", "hide", "show", "quit". Once
 // standard input has ended it quits as soon as everything asked has been performed and the balloon is gone.
 
-#include "agent/bird_character.h"
+#include "agent/speaking_bird.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -15,18 +15,18 @@ using namespace parlavo;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    BirdCharacter bird(makeBirdParts());
+    SpeakingBird bird(makeBirdParts());
     QSocketNotifier input(0, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
         std::string line;
         if (!std::getline(std::cin, line))
             input.setEnabled(false);
         else if (line.starts_with("say "))
-            bird.Speak(QString::fromStdString(line.substr(4)));
+            bird.say(QString::fromStdString(line.substr(4)), Speaker::Bird);
         else if (line == "hide")
-            bird.Hide();
+            bird.hide();
         else if (line == "show")
-            bird.Show();
+            bird.show();
         else if (line == "quit")
             QCoreApplication::quit();
     });
@@ -36,6 +36,6 @@ int main(int argc, char** argv) {
             QCoreApplication::quit();
     });
     doneCheck.start(100);
-    bird.Show();
+    bird.show();
     return app.exec();
 }

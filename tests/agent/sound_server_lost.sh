@@ -17,7 +17,7 @@ fault=${PARLAVO_SOUND_FAULT:-kill}
 server=$(pgrep -f -- "socket=$PULSE_RUNTIME_PATH/native" | head -n 1 || true)
 [ -n "$server" ] || fail "no sound server"
 
-balloon_showing() { title_viewable "Peedy balloon"; }
+balloon_showing() { title_viewable "Parlavo balloon"; }
 balloon_gone() { ! balloon_showing; }
 sound_going_out() { [ -n "$(pactl list short sink-inputs 2>/dev/null)" ]; }
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }

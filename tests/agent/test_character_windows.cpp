@@ -1,6 +1,6 @@
-#include "agent/bird_painter.h"
-#include "agent/character_stage.h"
-#include "agent/window_shape.h"
+#include "agent/bird/bird_painter.h"
+#include "agent/bird/character_stage.h"
+#include "agent/bird/window_shape.h"
 
 #include <QPainter>
 #include <QTest>

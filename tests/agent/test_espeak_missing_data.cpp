@@ -1,4 +1,4 @@
-#include "agent/espeak_voice.h"
+#include "agent/voice/espeak_voice.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

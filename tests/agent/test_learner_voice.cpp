@@ -1,5 +1,5 @@
-#include "agent/character_stage.h"
-#include "agent/espeak_voice.h"
+#include "agent/bird/character_stage.h"
+#include "agent/voice/espeak_voice.h"
 
 #include <QSignalSpy>
 #include <QTest>

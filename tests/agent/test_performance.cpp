@@ -1,5 +1,5 @@
-#include "agent/agent_control.h"
-#include "agent/sink_speech_output.h"
+#include "agent/speaking_bird.h"
+#include "agent/voice/sink_speech_output.h"
 
 #include <QTest>
 
@@ -7,7 +7,7 @@ using namespace parlavo;
 
 namespace {
 
-// What the bird's parts were asked to do, in order. The voice: "render Hola", "cancel", "voice en"; the sound:
+// What the bird's parts were asked to do, in order. The voice: "render Hola", "cancel"; the sound:
 // "sound Hola", "stop"; the stage: "appear", "balloon Hola", "word Hola" or "word -" for none, "beak open" when it
 // opens wide, "beak shut", "balloon shut", "wave", "disappear".
 QStringList calls;
@@ -60,15 +60,15 @@ struct FakeStage final : Stage {
 };
 
 // Muted: the real sound output, with no device to be had.
-CharacterParts fakeParts(bool muted = false) {
-    CharacterParts parts{std::make_unique<ManualClock>(), std::make_unique<FakeVoice>(), std::make_unique<FakeOutput>(),
-                         std::make_unique<FakeStage>()};
+BirdParts fakeParts(bool muted = false) {
+    BirdParts parts{std::make_unique<ManualClock>(), std::make_unique<FakeVoice>(), std::make_unique<FakeOutput>(),
+                    std::make_unique<FakeStage>()};
     if (muted)
         parts.output = std::make_unique<SinkSpeechOutput>(*parts.clock, [] { return false; });
     return parts;
 }
 
-// Steps, separated by "; ": the bird's own calls ("show", "hide", "speak Hola", "play Wave", "language 1033");
+// Steps, separated by "; ": the bird's own calls ("show", "hide", "speak Hola", "wave");
 // "answer" (the voice renders the oldest line it was given as the silent voice does: a word every 428 ms, the beak
 // wide open 100 ms into each), "answer nothing"; "stall" (the sound stops moving); "at 500" (the clock moves to 500 ms
 // and the bird catches up; logs "@500"); "idle?" (logs "idle" when nothing is under way and no timer runs, else
@@ -78,22 +78,20 @@ QString perform(const QString& steps) {
     now = 0;
     stalledAtMs = -1;
     rendering.clear();
-    CharacterParts parts = fakeParts(steps.startsWith("muted"));
+    BirdParts parts = fakeParts(steps.startsWith("muted"));
     Voice& voice = *parts.voice;
-    BirdCharacter bird(std::move(parts));
+    SpeakingBird bird(std::move(parts));
     for (const QString& step : steps.split("; ")) {
         const QString verb = step.section(' ', 0, 0);
         const QString rest = step.section(' ', 1);
         if (verb == "show")
-            bird.Show();
+            bird.show();
         else if (verb == "hide")
-            bird.Hide();
+            bird.hide();
         else if (verb == "speak")
-            bird.Speak(rest);
-        else if (verb == "play")
-            bird.Play(rest);
-        else if (verb == "language")
-            bird.setLanguageID(rest.toInt());
+            bird.say(rest, Speaker::Bird);
+        else if (verb == "wave")
+            bird.wave();
         else if (verb == "stall")
             stalledAtMs = now - startedMs;
         else if (verb == "idle?")
@@ -129,25 +127,24 @@ private slots:
                "beak open; @428; word amigo; @1283; word mío; @1284; beak shut; word -; @2283; @2284; balloon shut; "
                "idle";
         QTest::newRow("one after another, each wave for its time")
-            << "show; speak uno; play Wave; play Wave; answer; at 428; at 1927; at 1928; at 3428; idle?"
+            << "show; speak uno; wave; wave; answer; at 428; at 1927; at 1928; at 3428; idle?"
             << "appear; render uno; balloon uno; sound uno; word uno; @428; word -; wave; @1927; balloon shut; "
                "@1928; wave; @3428; idle";
         QTest::newRow("a new line drops what waits; the line under way finishes; gestures wait behind lines")
-            << "show; speak uno; play Wave; speak dos; speak tres; play Wave; answer; at 428; answer; at 856"
+            << "show; speak uno; wave; speak dos; speak tres; wave; answer; at 428; answer; at 856"
             << "appear; render uno; balloon uno; sound uno; word uno; @428; word -; render tres; balloon tres; "
                "sound tres; word tres; @856; word -; wave";
         QTest::newRow("hidden, requests cost nothing; hiding cancels the rendering, its late result is ignored")
-            << "speak antes; play Wave; show; speak dos; hide; speak después; play Wave; show; idle?; speak tres; "
+            << "speak antes; wave; show; speak dos; hide; speak después; wave; show; idle?; speak tres; "
                "answer; answer"
             << "appear; render dos; cancel; balloon shut; disappear; appear; idle; render tres; balloon tres; "
                "sound tres; word tres";
         QTest::newRow("hiding stops the sound and forgets what waits")
-            << "show; speak uno; play Wave; answer; at 100; hide; show; play Wave; at 1600; idle?"
+            << "show; speak uno; wave; answer; at 100; hide; show; wave; at 1600; idle?"
             << "appear; render uno; balloon uno; sound uno; word uno; @100; beak open; stop; beak shut; "
                "balloon shut; disappear; appear; wave; @1600; idle";
-        QTest::newRow("nothing to say, or an unknown gesture: nothing done; the known gesture in any case")
-            << "show; speak; speak \t\n ; speak 😀; answer nothing; play Dance; play; idle?; play wave"
-            << "appear; render 😀; idle; wave";
+        QTest::newRow("nothing to say: nothing done") << "show; speak; speak \t\n ; speak 😀; answer nothing; idle?"
+                                                      << "appear; render 😀; idle";
         QTest::newRow("a stalled sound device is given up three seconds after the line's end")
             << "show; speak uno dos; answer; at 100; stall; at 3855; at 3856"
             << "appear; render uno dos; balloon uno dos; sound uno dos; word uno; @100; beak open; @3855; @3856; "
@@ -160,11 +157,6 @@ private slots:
             << "appear; render Buenos días; balloon Buenos días; word Buenos; @100; beak open; @856; beak shut; "
                "word -; render Hasta luego; balloon Hasta luego; word Hasta; @956; beak open; @1712; beak shut; "
                "word -; @2712; balloon shut; idle";
-
-        QTest::newRow("languages: Spain keeps its voice, the others switch, other ids keep the voice")
-            << "language 3082; language 2058; language 1033; language 1031; language 0; language 1033; "
-               "language 2057; language 1034"
-            << "voice es-419; voice en-us; voice en; voice es"; // the bird starts with the voice for 3082
     }
 
     void performsAsAsked() {
@@ -174,18 +166,6 @@ private slots:
         if (steps.startsWith("muted"))
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no sound output"));
         QCOMPARE(perform(steps), log);
-    }
-
-    void loadsOnlyTheBird() {
-        AgentCharacters characters([] { return fakeParts(); });
-        QVERIFY_THROWS_EXCEPTION(CharacterError, characters("Peedy")); // not loaded yet
-        QVERIFY_THROWS_EXCEPTION(CharacterError, characters.Load("Merlin", {}));
-        QVERIFY_THROWS_EXCEPTION(CharacterError, characters.Load("", {}));
-        characters.Load("Peedy", {});
-        const Character* bird = &characters("Peedy");
-        characters.Load("PEEDY", "any key"); // keeps the bird it has
-        QCOMPARE(&characters("peedy"), bird);
-        QVERIFY_THROWS_EXCEPTION(CharacterError, characters("Merlin"));
     }
 };
 

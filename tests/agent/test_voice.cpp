@@ -1,6 +1,6 @@
-#include "agent/espeak_synthesizer.h"
-#include "agent/espeak_voice.h"
-#include "agent/speakable_text.h"
+#include "agent/voice/espeak_synthesizer.h"
+#include "agent/voice/espeak_voice.h"
+#include "agent/voice/speakable_text.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "agent/espeak_voice.h"
+#include "agent/bird/stage.h"
 #include "agent/performance.h"
-#include "agent/speech_output.h"
-#include "agent/stage.h"
+#include "agent/voice/espeak_voice.h"
+#include "agent/voice/speech_output.h"
 
 #include <QDir>
 #include <QSignalSpy>

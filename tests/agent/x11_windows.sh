@@ -58,8 +58,8 @@ exec 3<>"$work/commands"
 demo_pid=$!
 trap 'kill $demo_pid 2>/dev/null || true' EXIT
 
-wait_for 20 found Peedy || fail "the bird's window did not show"
-bird=$(titled Peedy)
+wait_for 20 found "Parlavo bird" || fail "the bird's window did not show"
+bird=$(titled "Parlavo bird")
 read -r x y w h _ <<<"$(geometry "$bird")"
 expect_eq "$((x + w)) $((y + h))" "$((area_x + area_w)) $((area_y + area_h))" \
     "the bird's bottom-right corner under $PARLAVO_WM"
@@ -83,8 +83,8 @@ wait_for 10 is_above "$bird" "$newer" || fail "the bird stayed below a window ra
 wait_for 10 keeps_focus_on "$newer" || fail "the newly mapped window did not get the focus"
 
 echo "say ¿Qué tal estás hoy? Muy bien, gracias. Hace un día estupendo para pasear por el parque." >&3
-wait_for 20 found "Peedy balloon" || fail "no balloon while speaking"
-balloon=$(titled "Peedy balloon")
+wait_for 20 found "Parlavo balloon" || fail "no balloon while speaking"
+balloon=$(titled "Parlavo balloon")
 read -r bx by bw bh _ <<<"$(geometry "$balloon")"
 # Its right edge reaches just over the bird's window, its bottom ends at the bird's head.
 [ "$((bx + bw))" -gt "$x" ] && [ "$((bx + bw))" -lt "$((x + w / 2))" ] && [ "$((by + bh))" -gt "$y" ] &&

@@ -15,8 +15,8 @@ heard() {
     sox "$PARLAVO_TMP/heard.wav" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}'
 }
 loud() { awk -v r="$1" 'BEGIN {exit !(r >= 0.02)}'; }
-bird_viewable() { title_viewable Peedy; }
-bird_gone() { ! title_viewable Peedy; }
+bird_viewable() { title_viewable "Parlavo bird"; }
+bird_gone() { ! title_viewable "Parlavo bird"; }
 strip_gone() { ! title_viewable Parlavo; }
 
 xdotool mousemove 900 600

@@ -28,7 +28,7 @@ private slots:
         FakeWorld world;
         CaptionStrip& strip = world.strip;
         strip.start();
-        QCOMPARE(world.bird.calls, (QStringList{"show", "rate:150"}));
+        QCOMPARE(world.bird.calls, QStringList{"show"});
         QCOMPARE(world.store.values.value("xxx"), QStringLiteral("1"));
         QCOMPARE(world.windows.geometry(&strip), QRect(827, 0, 477, 23));
         for (int tick = 1; tick <= 75; ++tick) {

@@ -1,4 +1,4 @@
-#include "agent/agent_control.h"
+#include "agent/speaking_bird.h"
 #include "caption/caption_label.h"
 #include "menu/strip_menu.h"
 #include "tests/settings/dialog_world.h"
@@ -63,11 +63,9 @@ struct BirdWorld {
     FakeMessageBox messageBox;
     FakeRandomSource random;
     FakeIdleInhibition idleInhibition;
-    AgentCharacters characters{[] {
-        return CharacterParts{std::make_unique<ManualClock>(), std::make_unique<LoggingVoice>(),
-                              std::make_unique<ClockOutput>(), std::make_unique<LoggingStage>()};
-    }};
-    CaptionStrip strip{state, {store, windows, characters, messageBox, random, idleInhibition}};
+    SpeakingBird bird{BirdParts{std::make_unique<ManualClock>(), std::make_unique<LoggingVoice>(),
+                                std::make_unique<ClockOutput>(), std::make_unique<LoggingStage>()}};
+    CaptionStrip strip{state, {store, windows, bird, messageBox, random, idleInhibition}};
     FakeShell shell;
     RecordingAutostart autostart{store};
     StripMenu menu{strip, shell, store, autostart};
@@ -81,7 +79,6 @@ struct BirdWorld {
             store.values.insert(entry.section('=', 0, 0), entry.section('=', 1));
         strip.start();
     }
-    Performance& bird() { return static_cast<BirdCharacter*>(strip.character)->performance(); }
 };
 
 // Everything the cycle and the reading position are made of.
@@ -156,7 +153,7 @@ private slots:
                 emit LoggingVoice::voice->rendered(ticket, silentUtterance(line));
             } else if (verb == "at") {
                 now = count;
-                world.bird().advance();
+                world.bird.performance().advance();
             } else if (verb == "hide") {
                 world.strip.setBirdShown(false);
             } else if (verb == "mute") {

@@ -40,12 +40,10 @@ class TestStripMenu : public QObject {
     Q_OBJECT
 
 private slots:
-    // Read aloud only shows or hides the character, even one that fails to; "voice" stays.
-    void readAloudTogglesTheCharacter() {
+    // Read aloud only shows or hides the bird; "voice" stays.
+    void readAloudTogglesTheBird() {
         MenuWorld menu;
-        FakeCharacter& character = menu.world.characters.peedy;
-        character.calls.clear();
-        character.throwOnShow = true;
+        menu.world.bird.calls.clear();
         const qint16 voice = menu.world.state.readAloud;
         QStringList captions = {menu.stripMenu.readAloudCommand->text()};
         for (int use = 0; use < 3; ++use) {
@@ -53,7 +51,7 @@ private slots:
             captions << menu.stripMenu.readAloudCommand->text();
         }
         QCOMPARE(captions, (QStringList{"&Non Read aloud", "R&ead aloud", "Non r&ead aloud", "R&ead aloud"}));
-        QCOMPARE(character.calls, (QStringList{"Hide", "Show", "Hide"}));
+        QCOMPARE(menu.world.bird.calls, (QStringList{"hide", "show", "hide"}));
         QCOMPARE(menu.world.state.readAloud, voice);
     }
 

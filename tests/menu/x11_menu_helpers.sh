@@ -4,13 +4,13 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../support/x11.sh"
 
 # The menu: a viewable window of the program placed outside the window manager (unlike the settings
-# dialog) that is neither the strip, nor titled "Version", nor one of the bird's ("Peedy", "Peedy balloon").
+# dialog) that is neither the strip, nor titled "Version", nor one of the bird's ("Parlavo bird", "Parlavo balloon").
 menu_window() {
     local strip window
     strip=$(strip_window)
     for window in $(xdotool search --onlyvisible --class '^parlavo$' 2>/dev/null); do
         [ "$window" = "$strip" ] && continue
-        case "$(xdotool getwindowname "$window" 2>/dev/null)" in Version | Peedy | "Peedy balloon") continue ;; esac
+        case "$(xdotool getwindowname "$window" 2>/dev/null)" in Version | "Parlavo bird" | "Parlavo balloon") continue ;; esac
         xwininfo -all -id "$window" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
         is_viewable "$window" && echo "$window" && return 0
     done

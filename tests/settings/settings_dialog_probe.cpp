@@ -10,7 +10,7 @@
 #include "core/settings_io.h"
 #include "settings/autostart.h"
 #include "settings/settings_dialog.h"
-#include "tests/support/fake_character.h"
+#include "tests/support/fake_bird.h"
 
 #include <QApplication>
 
@@ -25,9 +25,9 @@ int main(int argc, char* argv[]) {
     QtMessageBox messageBox;
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
-    test::FakeCharacters characters;
+    test::FakeBird bird;
     SharedState state;
-    CaptionStrip strip(state, {store, windows, characters, messageBox, random, idleInhibition});
+    CaptionStrip strip(state, {store, windows, bird, messageBox, random, idleInhibition});
     loadSettings(store, state, windows.screenWidthTwips());
 
     SettingsDialog* dialog = showSettingsDialog(strip, store, systemAutostart());

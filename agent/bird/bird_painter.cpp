@@ -1,4 +1,4 @@
-#include "agent/bird_painter.h"
+#include "agent/bird/bird_painter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "agent/sound_server_probe.h"
+#include "agent/voice/sound_server_probe.h"
 
 #include <QDeadlineTimer>
 

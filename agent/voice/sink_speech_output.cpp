@@ -1,7 +1,7 @@
-#include "agent/sink_speech_output.h"
+#include "agent/voice/sink_speech_output.h"
 
-#include "agent/one_time_notice.h"
-#include "agent/sound_server_probe.h"
+#include "agent/voice/one_time_notice.h"
+#include "agent/voice/sound_server_probe.h"
 
 #include <QDeadlineTimer>
 #include <QMutex>

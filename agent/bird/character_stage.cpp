@@ -1,4 +1,4 @@
-#include "agent/character_stage.h"
+#include "agent/bird/character_stage.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,8 @@
-#include "agent/balloon_window.h"
+#include "agent/bird/balloon_window.h"
 
-#include "agent/topmost_keeper.h"
-#include "agent/window_shape.h"
+#include "agent/bird/topmost_keeper.h"
+#include "agent/bird/window_shape.h"
+#include "core/qt_window_system.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -64,8 +65,8 @@ QSizeF layOutLine(QTextLayout& layout, const QString& line, const QFont& font) {
 
 } // namespace
 
-BalloonWindow::BalloonWindow() : QWidget(nullptr, floatingWindowFlags()) {
-    setWindowTitle(QStringLiteral("Peedy balloon"));
+BalloonWindow::BalloonWindow() : QWidget(nullptr, borderlessWindowFlags(true)) {
+    setWindowTitle(QStringLiteral("Parlavo balloon"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);

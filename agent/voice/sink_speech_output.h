@@ -1,8 +1,8 @@
 #pragma once
 
 #include "agent/clock.h"
-#include "agent/speech_output.h"
-#include "agent/worker_thread.h"
+#include "agent/voice/speech_output.h"
+#include "agent/voice/worker_thread.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "agent/bird_animator.h"
+#include "agent/bird/bird_animator.h"
 #include "agent/clock.h"
 
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "agent/espeak_synthesizer.h"
+#include "agent/voice/espeak_synthesizer.h"
 
-#include "agent/one_time_notice.h"
-#include "agent/speakable_text.h"
+#include "agent/voice/one_time_notice.h"
+#include "agent/voice/speakable_text.h"
 
 #include <QDir>
 #include <QFileInfo>

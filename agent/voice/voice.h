@@ -1,6 +1,6 @@
 #pragma once
 
-#include "agent/utterance.h"
+#include "agent/voice/utterance.h"
 
 #include <QObject>
 #include <QString>
@@ -17,7 +17,7 @@ public:
     virtual void render(quint64 ticket, const QString& line) = 0;
     // Gives up every line asked for so far: their results never arrive.
     virtual void cancel() = 0;
-    // Speaks the lines asked for from now on with the named voice ("es", "en-us", ...).
+    // Speaks the lines asked for from now on with the named voice ("es", "es+f3", ...).
     virtual void setVoiceName(const QString& name) = 0;
     // Speaks the lines asked for from now on at this many words a minute.
     virtual void setSpeechRate(int wordsPerMinute) = 0;
@@ -25,8 +25,5 @@ public:
 signals:
     void rendered(quint64 ticket, const parlavo::Utterance& utterance);
 };
-
-// The voice for a locale id (LCID), or the empty text for an id that should keep the current voice.
-QString voiceNameForLanguage(int languageId);
 
 } // namespace parlavo

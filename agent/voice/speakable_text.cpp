@@ -1,4 +1,4 @@
-#include "agent/speakable_text.h"
+#include "agent/voice/speakable_text.h"
 
 #include <QChar>
 

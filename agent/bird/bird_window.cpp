@@ -1,8 +1,9 @@
-#include "agent/bird_window.h"
+#include "agent/bird/bird_window.h"
 
-#include "agent/bird_painter.h"
-#include "agent/topmost_keeper.h"
-#include "agent/window_shape.h"
+#include "agent/bird/bird_painter.h"
+#include "agent/bird/topmost_keeper.h"
+#include "agent/bird/window_shape.h"
+#include "core/qt_window_system.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -23,8 +24,8 @@ constexpr int kCopyBandRows = 64;
 
 } // namespace
 
-BirdWindow::BirdWindow(const Clock& clock) : QWidget(nullptr, floatingWindowFlags()), clock_(clock) {
-    setWindowTitle(QStringLiteral("Peedy"));
+BirdWindow::BirdWindow(const Clock& clock) : QWidget(nullptr, borderlessWindowFlags(true)), clock_(clock) {
+    setWindowTitle(QStringLiteral("Parlavo bird"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);

@@ -1,4 +1,4 @@
-#include "agent/utterance.h"
+#include "agent/voice/utterance.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "agent/voice.h"
-#include "agent/worker_thread.h"
+#include "agent/voice/voice.h"
+#include "agent/voice/worker_thread.h"
 
 #include <memory>
 

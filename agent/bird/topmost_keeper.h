@@ -8,12 +8,6 @@
 
 namespace parlavo {
 
-// The flags of a window that floats above everything without a frame, a taskbar entry or the keyboard. On X11 it
-// also bypasses the window manager: only then does it land exactly where it is put, since most window managers
-// place floating windows by their own rules (centred, cascaded, under the pointer). Such a window is kept above
-// others by a TopmostKeeper, as no window manager does it any more.
-Qt::WindowFlags floatingWindowFlags();
-
 // Keeps a few windows of this program that bypass the window manager above the windows it manages. On X11 it
 // watches the root window's children and raises its windows, in the order they were added, whenever a managed
 // window is mapped or restacked, even to the very top; it reacts to changes only, so it costs nothing while the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "agent/utterance.h"
+#include "agent/voice/utterance.h"
 
 #include <QString>
 

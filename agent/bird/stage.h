@@ -7,10 +7,10 @@
 
 namespace parlavo {
 
-// How long the "Wave" gesture lasts on stage.
+// How long a wave lasts on stage.
 inline constexpr qint64 kWaveMs = 1500;
 
-// What the character's performance shows on screen: the bird and its balloon.
+// What the bird's performance shows on screen: the bird and its balloon.
 class Stage {
 public:
     virtual ~Stage() = default;

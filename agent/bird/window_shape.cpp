@@ -1,6 +1,7 @@
-#include "agent/window_shape.h"
+#include "agent/bird/window_shape.h"
 
-#include <QGuiApplication>
+#include "core/x11_connection.h"
+
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -8,7 +9,7 @@
 namespace parlavo {
 
 bool windowsNeedMasks() {
-    return QGuiApplication::platformName() == QLatin1String("xcb");
+    return onX11();
 }
 
 QRegion opaqueArea(const QImage& picture) {

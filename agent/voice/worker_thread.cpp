@@ -1,4 +1,4 @@
-#include "agent/worker_thread.h"
+#include "agent/voice/worker_thread.h"
 
 #include <QDeadlineTimer>
 #include <QThread>

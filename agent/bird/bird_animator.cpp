@@ -1,6 +1,6 @@
-#include "agent/bird_animator.h"
+#include "agent/bird/bird_animator.h"
 
-#include "agent/stage.h"
+#include "agent/bird/stage.h"
 
 #include <QtMath>
 

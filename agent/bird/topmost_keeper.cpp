@@ -1,12 +1,12 @@
-#include "agent/topmost_keeper.h"
+#include "agent/bird/topmost_keeper.h"
+
+#include "core/x11_connection.h"
 
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace parlavo {
 
@@ -16,48 +16,28 @@ namespace {
 // window manager that answers every restack with one of its own from turning the exchange into a busy loop.
 constexpr int kRaiseDelayMs = 30;
 
-bool onX11() {
-    return QGuiApplication::platformName() == QLatin1String("xcb");
-}
-
-xcb_connection_t* x11Connection() {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
-template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
-
 xcb_atom_t atomNamed(xcb_connection_t* connection, const char* name) {
-    const ReplyPointer<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, quint16(std::strlen(name)), name), nullptr),
-        &std::free);
+    const XcbReply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, quint16(std::strlen(name)), name), nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 } // namespace
-
-Qt::WindowFlags floatingWindowFlags() {
-    Qt::WindowFlags flags =
-        Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
-    if (onX11())
-        flags |= Qt::X11BypassWindowManagerHint;
-    return flags;
-}
 
 TopmostKeeper::TopmostKeeper() {
     raiseSoon_.setSingleShot(true);
     raiseSoon_.setInterval(kRaiseDelayMs);
     connect(&raiseSoon_, &QTimer::timeout, this, &TopmostKeeper::raiseAll);
 
-    xcb_connection_t* connection = onX11() ? x11Connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection)
         return;
-    root_ = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    root_ = x11Root(connection);
     clientMask_ = ~xcb_get_setup(connection)->resource_id_mask;
     wmCheckAtom_ = atomNamed(connection, "_NET_SUPPORTING_WM_CHECK");
     findWindowManager();
-    const ReplyPointer<xcb_get_window_attributes_reply_t> attributes(
-        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, root_), nullptr), &std::free);
+    const XcbReply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, root_), nullptr));
     if (!attributes) {
         root_ = 0;
         return;
@@ -92,10 +72,8 @@ void TopmostKeeper::findWindowManager() {
     xcb_connection_t* connection = x11Connection();
     if (!connection || wmCheckAtom_ == XCB_ATOM_NONE)
         return;
-    const ReplyPointer<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection, xcb_get_property(connection, 0, root_, wmCheckAtom_, XCB_ATOM_WINDOW, 0, 1),
-                               nullptr),
-        &std::free);
+    const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, root_, wmCheckAtom_, XCB_ATOM_WINDOW, 0, 1), nullptr));
     if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) >= 4)
         windowManager_ = *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get())) & clientMask_;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "agent/balloon_window.h"
-#include "agent/bird_window.h"
-#include "agent/stage.h"
-#include "agent/topmost_keeper.h"
+#include "agent/bird/balloon_window.h"
+#include "agent/bird/bird_window.h"
+#include "agent/bird/stage.h"
+#include "agent/bird/topmost_keeper.h"
 
 namespace parlavo {
 
