@@ -57,15 +57,14 @@ struct LoggingStage final : Stage {
 
 // The real program's strip, menu and bird, on fake parts; lesson 1 in sequence, Spanish first, one cycle a sentence.
 struct BirdWorld {
-    SharedState state;
+    Settings settings;
     FakeSettingsStore store;
     FakeWindowSystem windows;
-    FakeMessageBox messageBox;
     FakeRandomSource random;
     FakeIdleInhibition idleInhibition;
     SpeakingBird bird{BirdParts{std::make_unique<ManualClock>(), std::make_unique<LoggingVoice>(),
                                 std::make_unique<ClockOutput>(), std::make_unique<LoggingStage>()}};
-    CaptionStrip strip{state, {store, windows, bird, messageBox, random, idleInhibition}};
+    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition}};
     FakeShell shell;
     RecordingAutostart autostart{store};
     StripMenu menu{strip, shell, store, autostart};
@@ -81,16 +80,12 @@ struct BirdWorld {
     }
 };
 
-// Everything the cycle and the reading position are made of.
+// What shows and where reading stands.
 QStringList cycleState(const CaptionStrip& strip) {
-    const SharedState& s = strip.state();
-    QStringList state{strip.spanishText, strip.englishText, strip.spanishLine->text(), strip.englishLine->text()};
-    for (const int field :
-         QList<int>{s.cycleTick, s.cyclesShown, s.cyclePhase, s.readingPosition, strip.randomId, strip.englishTop()})
-        state << QString::number(field);
-    for (const QTimer* timer : {&strip.playbackTimer, &strip.spanishEntryTimer, &strip.englishRiseTimer})
-        state << QString("%1/%2").arg(timer->isActive()).arg(timer->interval());
-    return state;
+    const ReadingPosition& at = strip.settings().readingPosition;
+    return {strip.sentence().text.spanish,     strip.spanishCaption(),   strip.englishCaption(),
+            QString::number(at.lesson),        QString::number(at.line), QString::number(strip.englishTop()),
+            QString::number(strip.isPlaying())};
 }
 
 } // namespace
@@ -157,7 +152,7 @@ private slots:
             } else if (verb == "hide") {
                 world.strip.setBirdShown(false);
             } else if (verb == "mute") {
-                world.state.readAloud = 0;
+                world.settings.readAloud = false;
             } else {
                 QFAIL(qPrintable(step));
             }
