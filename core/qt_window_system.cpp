@@ -14,9 +14,14 @@ bool QtWindowSystem::pointerPosition(PixelPoint& point) {
     if (!QGuiApplication::primaryScreen())
         return false;
     const QPoint pos = QCursor::pos();
-    // A button held on one of our windows (a drag) keeps the pointer ours wherever it goes.
-    if (QGuiApplication::mouseButtons() == Qt::NoButton && !mPresence.isCurrent({pos.x(), pos.y()}))
-        return false;
+    // A button held on one of our windows (a drag) keeps the pointer ours wherever it goes. Otherwise the position
+    // is stale once the pointer has left our windows, or once the desktop has had input that X never heard of.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) {
+        const std::optional<qint64> lastInput = mInputClock.lastInputMs();
+        if (!mPresence.isCurrent({pos.x(), pos.y()}) ||
+            (lastInput && *lastInput > mPresence.lastEventMs() + kUnheardInputMs))
+            return false;
+    }
     point = {pos.x(), pos.y()};
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/compositor_window_report.h"
+#include "core/desktop_input_clock.h"
 #include "core/window_system.h"
 #include "core/x11_pointer_presence.h"
 
@@ -25,8 +26,11 @@ public:
 
 private:
     static constexpr qint64 kRaiseIntervalMs = 450; // twice a second, from fast or idle pointer ticks
+    // Input this long after the last pointer event X gave us went elsewhere; less may be the same motion.
+    static constexpr qint64 kUnheardInputMs = 100;
     QElapsedTimer mLastRaise;
     X11PointerPresence mPresence;
+    DesktopInputClock mInputClock;
     CompositorWindowReport mCompositor;
 };
 

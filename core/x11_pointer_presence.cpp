@@ -4,6 +4,7 @@
 
 #include <xcb/xinput.h>
 
+#include <chrono>
 #include <cstring>
 
 namespace parlavo {
@@ -38,6 +39,11 @@ X11PointerPresence::~X11PointerPresence() {
         qGuiApp->removeNativeEventFilter(this);
 }
 
+qint64 steadyNowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 bool X11PointerPresence::isCurrent(const PixelPoint& position) const {
     return !mLeft || position.x != mLeftAt.x || position.y != mLeftAt.y;
 }
@@ -49,14 +55,19 @@ bool X11PointerPresence::nativeEventFilter(const QByteArray& eventType, void* me
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     const int type = event->response_type & ~0x80;
-    if (type == XCB_ENTER_NOTIFY || type == XCB_LEAVE_NOTIFY) {
+    if (type == XCB_MOTION_NOTIFY) {
+        moved(reinterpret_cast<const xcb_motion_notify_event_t*>(event)->event);
+    } else if (type == XCB_ENTER_NOTIFY || type == XCB_LEAVE_NOTIFY) {
         const auto* crossing = reinterpret_cast<const xcb_enter_notify_event_t*>(event);
         crossed(type == XCB_ENTER_NOTIFY, crossing->event, crossing->mode, crossing->detail, crossing->root_x,
                 crossing->root_y);
     } else if (type == XCB_GE_GENERIC) {
         const auto* generic = reinterpret_cast<const xcb_ge_generic_event_t*>(event);
-        if (generic->extension != mInputExtension ||
-            (generic->event_type != XCB_INPUT_ENTER && generic->event_type != XCB_INPUT_LEAVE))
+        if (generic->extension != mInputExtension)
+            return false;
+        if (generic->event_type == XCB_INPUT_MOTION)
+            moved(reinterpret_cast<const xcb_input_motion_event_t*>(event)->event);
+        if (generic->event_type != XCB_INPUT_ENTER && generic->event_type != XCB_INPUT_LEAVE)
             return false;
         const auto* crossing = reinterpret_cast<const xcb_input_enter_event_t*>(event);
         // Positions are 16.16 fixed point.
@@ -66,9 +77,15 @@ bool X11PointerPresence::nativeEventFilter(const QByteArray& eventType, void* me
     return false;
 }
 
+void X11PointerPresence::moved(quint32 window) {
+    if (window != mRoot)
+        mLastEventMs = steadyNowMs();
+}
+
 void X11PointerPresence::crossed(bool entered, quint32 window, int mode, int detail, int rootX, int rootY) {
     if (window == mRoot)
         return;
+    mLastEventMs = steadyNowMs();
     if (entered) {
         mLeft = false;
     } else if ((mode == kModeNormal || mode == kModeWhileGrabbed) && detail != kDetailInferior) {

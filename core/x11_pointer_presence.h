@@ -19,16 +19,23 @@ public:
 
     // False when `position` is the one the pointer had when it left our windows and it has not come back since.
     bool isCurrent(const PixelPoint& position) const;
+    // When the pointer last moved over, entered or left one of our windows, on the steady clock (steadyNowMs).
+    qint64 lastEventMs() const { return mLastEventMs; }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     void crossed(bool entered, quint32 window, int mode, int detail, int rootX, int rootY);
+    void moved(quint32 window);
 
     quint32 mRoot = 0;
     int mInputExtension = -1; // the XInput extension's major opcode, -1 without it
     bool mLeft = false;
     PixelPoint mLeftAt;
+    qint64 mLastEventMs = 0;
 };
+
+// Milliseconds on a clock that never goes back, shared by everything that compares input times.
+qint64 steadyNowMs();
 
 } // namespace parlavo
