@@ -4,36 +4,30 @@
 #include "core/settings_store.h"
 #include "settings/autostart.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <array>
-#include <utility>
-#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QRadioButton;
 class QSpinBox;
 
 namespace parlavo {
 
-namespace design {
-struct TimingRow;
-}
-
-// The settings dialog: lesson, play mode, language order, timings, the four switches and the speech speed. It is
+// The settings dialog: lesson, play mode, language order, timings, the switches and the speech speed. It is
 // modeless, so the strip stays live while it is open, but the strip's menu picture and its playback
-// timer stay off until it closes. Closing it always commits the choices into the
-// record and, while "Save setting while exit" is on, into the store and the autostart entry. It
-// deletes itself on closing; the next Settings command makes a new one.
-class SettingsDialog : public QWidget {
+// timer stay off until it closes. It has no OK or Cancel: closing it, by its close box or Escape, always
+// commits the choices into the record and, while "Save setting while exit" is on, into the store and the
+// autostart entry. It deletes itself on closing; the next Settings command makes a new one.
+class SettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kWidthTwips = 5775;
-    static constexpr int kHeightTwips = 6540;
     // Lesson 0 plays the whole course.
     static constexpr int kLessonCount = 18;
 
@@ -59,27 +53,30 @@ public:
     QCheckBox* startAtLogOnBox = nullptr;
     QCheckBox* stepAsideForFilmsBox = nullptr;
 
+public slots:
+    // Escape asks a dialog to reject; this one has nothing to reject, and closes the way its close box does.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    // Controls paired with their design tab index, put in order once all exist.
-    using TabOrder = std::vector<std::pair<int, QWidget*>>;
-
+    // Layout (settings_dialog_layout.cpp).
     void buildControls();
-    void buildLessonChoice(TabOrder& tabOrder);
-    void buildPlayChoices(TabOrder& tabOrder);
-    void buildTimingRows(TabOrder& tabOrder);
-    QSpinBox* buildTimingRow(const design::TimingRow& timing, TabOrder& tabOrder);
-    void buildSwitches(TabOrder& tabOrder);
+    void buildLessonChoice();
+    QLayout* buildPlayChoices();
+    QLayout* buildTimingsAndSwitches();
+    QSpinBox* addTimingRow(QGridLayout& grid, int row, const QString& lead, int minimum, int maximum,
+                           const QString& tail, QLabel*& leadLabel, int tailColumns = 1);
+    void orderTabStops();
     void enterOptionGroupsAtTheirChoice();
-
-    void fillFromRecord();
-    void commitChoices();
     void onPlayModeChanged();
-    int chosenLesson() const;
+
+    // Everything that reads or writes the record (settings_dialog_binding.cpp).
+    void fillFromRecord();
+    void writeSwitchesOnClick();
+    void commitChoices();
 
     CaptionStrip& mStrip;
     SharedState& mState;
@@ -90,9 +87,9 @@ private:
     bool mClosed = false;
 };
 
-// The Settings command: makes the dialog, places its client area with its top-left corner 4000 twips
-// left of and 3000 twips above the middle of the screen, and shows it modeless. The dialog belongs to
-// `strip` and deletes itself on closing.
+// The Settings command: makes the dialog, places its client area with its top-left corner 266.67 pixels left of
+// and 200 pixels above the middle of the primary screen, and shows it modeless. The dialog belongs to `strip` and
+// deletes itself on closing.
 SettingsDialog* showSettingsDialog(CaptionStrip& strip, SettingsStore& store, Autostart& autostart);
 
 } // namespace parlavo

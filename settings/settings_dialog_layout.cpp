@@ -1,111 +1,141 @@
-#include "core/units.h"
 #include "lessons/sentence_catalogue.h"
 #include "settings/settings_dialog.h"
-#include "settings/settings_dialog_design.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace parlavo {
 
 namespace {
 
-QRect toPixels(const design::Place& place) {
-    return QRect(twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
-                 twipsToPixels(place.height));
+// Lessons 1 to 10 follow the whole course down the left column; the rest fill the right one from its second row.
+constexpr int kLeftColumnLessons = 11;
+
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
-template <typename Control> Control* place(Control* control, const design::Place& where) {
-    control->setGeometry(toPixels(where));
-    return control;
-}
-
-// The dialog's small type: 8 points at 96 dots per inch, the size its rows of 13 pixels were laid out for.
-QFont dialogFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    return font;
+// A frame holding exclusive choices one under the other.
+QGroupBox* choiceFrame(const QString& caption, std::array<QRadioButton*, 2>& choices, const QStringList& captions,
+                       QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    auto* column = new QVBoxLayout(frame);
+    column->setSpacing(0);
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        column->addWidget(choices[i] = new QRadioButton(captions.value(int(i)), frame));
+    return frame;
 }
 
 } // namespace
 
+// The lesson list on top; below it the play mode and language order side by side, then the timings with the
+// switches beside them, the speech speed, and stepping aside across the foot. The layout sizes the dialog and
+// fixes it there, so a larger font or scale grows it instead of cutting captions off.
 void SettingsDialog::buildControls() {
-    setFont(dialogFont());
-    TabOrder tabOrder;
-    for (const auto& frame : design::kFrames) {
-        this->*frame.control = place(new QGroupBox(QString::fromLatin1(frame.caption), this), frame.place);
-        tabOrder.emplace_back(frame.tabIndex, this->*frame.control);
-    }
-    buildLessonChoice(tabOrder);
-    buildPlayChoices(tabOrder);
-    buildTimingRows(tabOrder);
-    buildSwitches(tabOrder);
-
-    std::sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    auto* page = new QVBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+    buildLessonChoice();
+    page->addWidget(lessonFrame);
+    page->addLayout(buildPlayChoices());
+    page->addLayout(buildTimingsAndSwitches());
+    for (QRadioButton* mode : playModeChoices)
+        connect(mode, &QRadioButton::toggled, this, &SettingsDialog::onPlayModeChanged);
+    orderTabStops();
 }
 
-void SettingsDialog::buildLessonChoice(TabOrder& tabOrder) {
+void SettingsDialog::buildLessonChoice() {
+    lessonFrame = new QGroupBox(QStringLiteral("Play Content"), this);
+    auto* columns = new QGridLayout(lessonFrame);
+    columns->setVerticalSpacing(0);
     mLessons = new QButtonGroup(this);
     const QStringList& names = lessonNames();
     for (int lesson = 0; lesson < kLessonCount; ++lesson) {
-        const design::Choice& choice = design::kLessons[lesson];
-        lessonChoices[lesson] = place(new QRadioButton(names.value(lesson), lessonFrame), choice.place);
+        lessonChoices[lesson] = new QRadioButton(names.value(lesson), lessonFrame);
         mLessons->addButton(lessonChoices[lesson], lesson);
-        tabOrder.emplace_back(choice.tabIndex, lessonChoices[lesson]);
+        const bool left = lesson < kLeftColumnLessons;
+        columns->addWidget(lessonChoices[lesson], left ? lesson : lesson - kLeftColumnLessons + 1, left ? 0 : 1);
     }
 }
 
-void SettingsDialog::buildPlayChoices(TabOrder& tabOrder) {
-    for (const design::ChoicePair* pair : {&design::kPlayMode, &design::kLanguageOrder}) {
-        auto& buttons = this->*pair->controls;
-        for (std::size_t i = 0; i < buttons.size(); ++i) {
-            buttons[i] = place(new QRadioButton(QString::fromLatin1(pair->captions[i]), this->*pair->frame),
-                               pair->choices[i].place);
-            tabOrder.emplace_back(pair->choices[i].tabIndex, buttons[i]);
-        }
-    }
-    for (QRadioButton* mode : playModeChoices)
-        connect(mode, &QRadioButton::toggled, this, &SettingsDialog::onPlayModeChanged);
+// Each frame as wide as its own choices need: lined up with the columns below, the pair would widen the dialog.
+QLayout* SettingsDialog::buildPlayChoices() {
+    auto* row = new QHBoxLayout;
+    playModeFrame = choiceFrame(QStringLiteral("Play mode"), playModeChoices, {"at random", "Sequence"}, this);
+    languageOrderFrame = choiceFrame(QStringLiteral("English and Spanish Order"), languageOrderChoices,
+                                     {"First Spanish, then English", "First English, then Spanish"}, this);
+    row->addWidget(playModeFrame);
+    row->addWidget(languageOrderFrame);
+    return row;
 }
 
-void SettingsDialog::buildTimingRows(TabOrder& tabOrder) {
-    for (std::size_t row = 0; row < design::kTimingRows.size(); ++row)
-        timingBoxes[row] = buildTimingRow(design::kTimingRows[row], tabOrder);
-    speechSpeedBox = buildTimingRow(design::kSpeechSpeedRow, tabOrder);
-    speechSpeedBox->setSingleStep(design::kSpeechSpeedStep);
+// Columns: a timing's lead, its box and its unit, then the switches.
+QLayout* SettingsDialog::buildTimingsAndSwitches() {
+    auto* grid = new QGridLayout;
+    timingBoxes[0] =
+        addTimingRow(*grid, 0, QStringLiteral("Per sentence play"), 1, 12, QStringLiteral("time."), repeatsLabel);
+    timingBoxes[1] = addTimingRow(*grid, 1, QStringLiteral("Spanish Display"), 5, 15, QStringLiteral("second."),
+                                  spanishSecondsLabel);
+    timingBoxes[2] = addTimingRow(*grid, 2, QStringLiteral("English Display"), 3, 15, QStringLiteral("second."),
+                                  englishSecondsLabel);
+    // Its long tail reaches into the switches' column, which is free on that row.
+    speechSpeedBox = addTimingRow(*grid, 4, QStringLiteral("Speech speed"), 80, 300, QStringLiteral("words a minute"),
+                                  speechSpeedLabel, 2);
+    speechSpeedBox->setSingleStep(10);
+
+    int row = 0;
+    for (auto [box, caption] : {std::pair{&autoHideBox, "Auto Hide"},
+                                {&saveReadingPositionBox, "Save schedule while exit"},
+                                {&startAtLogOnBox, "Start with windows start"},
+                                {&saveSettingsBox, "Save setting while exit"}})
+        grid->addWidget(*box = new QCheckBox(QString::fromLatin1(caption), this), row++, 3);
+    stepAsideForFilmsBox = new QCheckBox(QStringLiteral("Step aside for films and presentations"), this);
+    grid->addWidget(stepAsideForFilmsBox, 5, 0, 1, 4);
+    return grid;
 }
 
-QSpinBox* SettingsDialog::buildTimingRow(const design::TimingRow& timing, TabOrder& tabOrder) {
-    const QString caption =
-        QString::fromLatin1(timing.lead) + QString(timing.blanks, QLatin1Char(' ')) + QString::fromLatin1(timing.tail);
-    QLabel* label = place(new QLabel(caption, this), timing.labelPlace);
-    label->setTextFormat(Qt::PlainText);
-    this->*timing.label = label;
-    tabOrder.emplace_back(timing.labelTabIndex, label);
-
-    QSpinBox* box = place(new QSpinBox(this), timing.boxPlace);
-    box->setRange(timing.minimum, timing.maximum);
-    tabOrder.emplace_back(timing.boxTabIndex, box);
+// "<lead> [number] <tail>", the tail spanning `tailColumns` columns.
+QSpinBox* SettingsDialog::addTimingRow(QGridLayout& grid, int row, const QString& lead, int minimum, int maximum,
+                                       const QString& tail, QLabel*& leadLabel, int tailColumns) {
+    leadLabel = plainLabel(lead, this);
+    auto* box = new QSpinBox(this);
+    box->setRange(minimum, maximum);
+    leadLabel->setBuddy(box);
+    grid.addWidget(leadLabel, row, 0);
+    grid.addWidget(box, row, 1);
+    grid.addWidget(plainLabel(tail, this), row, 2, 1, tailColumns);
     return box;
 }
 
-void SettingsDialog::buildSwitches(TabOrder& tabOrder) {
-    for (const design::Switch& entry : design::kSwitches) {
-        QCheckBox* box = place(new QCheckBox(QString::fromLatin1(entry.caption), this), entry.place);
-        // Only a click writes the field: filling the box from the record must not normalise a stored 2 to 1.
-        connect(box, &QCheckBox::clicked, this,
-                [this, field = entry.field](bool ticked) { mState.*field = ticked ? 1 : 0; });
-        this->*entry.control = box;
-        tabOrder.emplace_back(entry.tabIndex, box);
-    }
+// Tab visits the whole course, the first timings, the options and the switches in the order they were first
+// laid out, then the rest of the lessons, the right column before the left.
+void SettingsDialog::orderTabStops() {
+    std::vector<QWidget*> stops = {
+        lessonChoices[0], timingBoxes[0],          timingBoxes[1],     playModeChoices[0],
+        timingBoxes[2],   languageOrderChoices[0], playModeChoices[1], languageOrderChoices[1],
+        speechSpeedBox,   saveReadingPositionBox,  autoHideBox,        startAtLogOnBox,
+        saveSettingsBox,  stepAsideForFilmsBox};
+    stops.insert(stops.end(), lessonChoices.begin() + kLeftColumnLessons, lessonChoices.end());
+    stops.insert(stops.end(), lessonChoices.begin() + 1, lessonChoices.begin() + kLeftColumnLessons);
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+}
+
+// Saving the reading position only means something in sequence play.
+void SettingsDialog::onPlayModeChanged() {
+    saveReadingPositionBox->setEnabled(playModeChoices[1]->isChecked());
 }
 
 // Tab enters an option group at its chosen option. Qt would enter at the group's first option; once focus

@@ -1,6 +1,6 @@
-// Opens the settings dialog over a real caption window with the real store, window system and autostart
-// entry, as the Settings command will, and quits once the dialog has closed. The program itself has no
-// way to open the dialog without its menu, so the real-window test drives this instead.
+// Opens the settings dialog over a real caption window with the real store, window system and autostart entry, as
+// the Settings command will, prints where in it the box of "Start with windows start" is, and quits once the dialog
+// has closed. The program itself has no way to open the dialog without its menu, so the real-window test drives this.
 
 #include "app/caption_strip.h"
 #include "core/dbus_idle_inhibition.h"
@@ -13,6 +13,8 @@
 #include "tests/support/fake_bird.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QTextStream>
 
 using namespace parlavo;
 
@@ -31,6 +33,8 @@ int main(int argc, char* argv[]) {
     loadSettings(store, state, windows.screenWidthTwips());
 
     SettingsDialog* dialog = showSettingsDialog(strip, store, systemAutostart());
+    const QPoint logOn = dialog->startAtLogOnBox->mapTo(dialog, QPoint(6, dialog->startAtLogOnBox->height() / 2));
+    QTextStream(stdout) << logOn.x() << ' ' << logOn.y() << Qt::endl;
     QObject::connect(dialog, &QObject::destroyed, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }
