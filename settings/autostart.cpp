@@ -2,17 +2,11 @@
 
 namespace parlavo {
 
-void applyStartAtLogOn(Autostart& autostart, qint16 mark) {
-    switch (mark) {
-    case 0:
-        autostart.removeEntry();
-        break;
-    case 1:
+void applyStartAtLogOn(Autostart& autostart, bool startAtLogOn) {
+    if (startAtLogOn)
         autostart.writeEntry();
-        break;
-    default:
-        break;
-    }
+    else
+        autostart.removeEntry();
 }
 
 Autostart& systemAutostart() {

@@ -17,9 +17,8 @@ public:
     virtual void removeEntry() = 0;
 };
 
-// Applies the "Start with windows start" choice: 0 removes the entry, 1 writes it, any other value
-// comes from a hand-edited store and leaves the entry as it is.
-void applyStartAtLogOn(Autostart& autostart, qint16 mark);
+// Applies the "Start with windows start" choice: writes or removes the entry.
+void applyStartAtLogOn(Autostart& autostart, bool startAtLogOn);
 
 // The real entry: the desktop autostart entry (desktop_autostart.cpp).
 std::unique_ptr<Autostart> makeSystemAutostart();

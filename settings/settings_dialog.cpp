@@ -1,6 +1,6 @@
 #include "settings/settings_dialog.h"
 
-#include "core/units.h"
+#include <cmath>
 
 #include <QCloseEvent>
 #include <QLayout>
@@ -20,14 +20,13 @@ constexpr double kAboveMiddle = 200;
 } // namespace
 
 SettingsDialog::SettingsDialog(CaptionStrip& strip, SettingsStore& store, Autostart& autostart)
-    : QDialog(&strip, kDialogFlags), mStrip(strip), mState(strip.state()), mStore(store), mAutostart(autostart) {
+    : QDialog(&strip, kDialogFlags), mStrip(strip), mSettings(strip.settings()), mStore(store), mAutostart(autostart) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Setting..."));
     buildControls();
     // Sized now, so the Settings command places it at the size it will show.
     layout()->activate();
-    mStrip.setMenuPictureEnabled(false);
-    mStrip.playbackTimer.stop();
+    mStrip.holdForSideWindow();
     fillFromRecord();
     writeSwitchesOnClick();
     enterOptionGroupsAtTheirChoice();
@@ -67,8 +66,8 @@ SettingsDialog* showSettingsDialog(CaptionStrip& strip, SettingsStore& store, Au
     const PixelRect screen = windows.screenOf(nullptr);
     const double left = screen.left + screen.width() / 2.0 - kLeftOfMiddle;
     const double top = screen.top + screen.height() / 2.0 - kAboveMiddle;
-    windows.moveWindow(dialog, static_cast<int>(roundHalfEven(left)), static_cast<int>(roundHalfEven(top)),
-                       dialog->width(), dialog->height());
+    windows.moveWindow(dialog, static_cast<int>(std::lrint(left)), static_cast<int>(std::lrint(top)), dialog->width(),
+                       dialog->height());
     dialog->show();
     return dialog;
 }

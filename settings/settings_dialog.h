@@ -79,7 +79,7 @@ private:
     void commitChoices();
 
     CaptionStrip& mStrip;
-    SharedState& mState;
+    Settings& mSettings;
     SettingsStore& mStore;
     Autostart& mAutostart;
     QButtonGroup* mLessons = nullptr;

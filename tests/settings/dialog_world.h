@@ -8,8 +8,7 @@
 #include <QStringList>
 #include <QTest>
 
-#include <algorithm>
-#include <iterator>
+#include <functional>
 
 namespace parlavo::test {
 
@@ -25,52 +24,109 @@ public:
 };
 
 // The record's number fields and their settings names.
-inline constexpr qint16 SharedState::*kRecordFields[] = {
-    &SharedState::languageOrder,       &SharedState::timesPerSentence,
-    &SharedState::englishSeconds,      &SharedState::spanishSeconds,
-    &SharedState::inSequence,          &SharedState::saveReadingPosition,
-    &SharedState::saveSettingsOnClose, &SharedState::autoHide,
-    &SharedState::readAloud,           &SharedState::lesson,
-    &SharedState::readingPosition,     &SharedState::red,
-    &SharedState::startAtLogOn,        &SharedState::speechRate,
-    &SharedState::stepAsideForFilms,   &SharedState::introCountdown,
-    &SharedState::cycleTick,           &SharedState::cyclesShown,
-    &SharedState::cyclePhase};
-inline constexpr const char* kRecordFieldNames[] = {
-    "ce",     "n",   "ctime", "etime",  "rd",        "psave",      "ssave",     "visi",       "voice", "guage",
-    "guagen", "red", "mark",  "sspeed", "stepaside", "introcount", "tickcount", "cyclecount", "phase"};
-static_assert(std::size(kRecordFields) == std::size(kRecordFieldNames));
-
-// The record as "name=value" lines, so a comparison names the field that differs.
-inline QStringList recordFields(const SharedState& s) {
-    QStringList fields;
-    for (std::size_t i = 0; i < std::size(kRecordFields); ++i)
-        fields << QStringLiteral("%1=%2").arg(QLatin1String(kRecordFieldNames[i])).arg(s.*kRecordFields[i]);
-    return fields << QStringLiteral("xxx=") + s.firstRunMarker;
+// The settings as the file spells them, one "key=value" line each, so a comparison names the key that differs.
+inline QStringList recordFields(const Settings& s) {
+    const auto flag = [](bool on) {
+        return on ? 1 : 0;
+    };
+    const QList<std::pair<const char*, int>> fields = {
+        {"ce", flag(s.languageOrder == LanguageOrder::SpanishFirst)},
+        {"n", s.timesPerSentence},
+        {"ctime", s.englishSeconds},
+        {"etime", s.spanishSeconds},
+        {"rd", flag(s.inSequence)},
+        {"psave", flag(s.saveReadingPosition)},
+        {"ssave", flag(s.saveSettingsOnClose)},
+        {"visi", flag(s.autoHide)},
+        {"voice", flag(s.readAloud)},
+        {"guage", s.lesson},
+        {"guagen", 10000 + 100 * s.readingPosition.lesson + s.readingPosition.line},
+        {"mark", flag(s.startAtLogOn)},
+        {"sspeed", s.speechRate},
+        {"stepaside", flag(s.stepAsideForFilms)},
+        {"red", 0},
+        {"xxx", 1}};
+    QStringList lines;
+    for (const auto& [key, value] : fields)
+        lines << QStringLiteral("%1=%2").arg(QLatin1String(key)).arg(value);
+    return lines;
 }
 
-// Sets number fields from words such as "rd=1 guage=5".
-inline void setFields(SharedState& s, const QString& words) {
+// Sets settings from words such as "rd=1 guage=5 guagen=10517", spelt as in the file.
+inline void setFields(Settings& s, const QString& words) {
     for (const QString& word : words.split(' ', Qt::SkipEmptyParts)) {
-        const auto name =
-            std::find(std::begin(kRecordFieldNames), std::end(kRecordFieldNames), word.section('=', 0, 0));
-        QVERIFY2(name != std::end(kRecordFieldNames), qPrintable(word));
-        s.*kRecordFields[name - std::begin(kRecordFieldNames)] = word.section('=', 1).toShort();
+        const QString key = word.section('=', 0, 0);
+        const int value = word.section('=', 1).toInt();
+        const QHash<QString, std::function<void()>> setters = {
+            {"ce",
+             [&] {
+                 s.languageOrder = value == 1 ? LanguageOrder::SpanishFirst : LanguageOrder::EnglishFirst;
+             }},
+            {"n",
+             [&] {
+                 s.timesPerSentence = value;
+             }},
+            {"ctime",
+             [&] {
+                 s.englishSeconds = value;
+             }},
+            {"etime",
+             [&] {
+                 s.spanishSeconds = value;
+             }},
+            {"rd",
+             [&] {
+                 s.inSequence = value != 0;
+             }},
+            {"psave",
+             [&] {
+                 s.saveReadingPosition = value != 0;
+             }},
+            {"ssave",
+             [&] {
+                 s.saveSettingsOnClose = value != 0;
+             }},
+            {"visi",
+             [&] {
+                 s.autoHide = value != 0;
+             }},
+            {"voice",
+             [&] {
+                 s.readAloud = value != 0;
+             }},
+            {"guage",
+             [&] {
+                 s.lesson = value;
+             }},
+            {"guagen",
+             [&] {
+                 s.readingPosition = {(value - 10000) / 100, (value - 10000) % 100};
+             }},
+            {"mark",
+             [&] {
+                 s.startAtLogOn = value != 0;
+             }},
+            {"sspeed",
+             [&] {
+                 s.speechRate = value;
+             }},
+            {"stepaside", [&] {
+                 s.stepAsideForFilms = value != 0;
+             }}};
+        QVERIFY2(setters.contains(key), qPrintable(word));
+        setters.value(key)();
     }
 }
 
-// A caption window on fakes, from the record a first run leaves with the intro over, and the settings
-// dialog opened over it the way the Settings command does.
+// A caption window on fakes, with the settings a first run leaves, and the settings dialog opened over it the way
+// the Settings command does.
 struct DialogWorld {
     FakeWorld world;
     RecordingAutostart autostart{world.store};
     QPointer<SettingsDialog> dialog;
 
-    DialogWorld() {
-        setFields(world.state,
-                  "ce=1 n=2 ctime=3 etime=5 psave=1 ssave=1 voice=1 guage=1 guagen=11000 sspeed=150 stepaside=1");
-        world.state.firstRunMarker = QStringLiteral("1");
-    }
+    // The settings a first run leaves.
+    DialogWorld() { world.settings = Settings(); }
     SettingsDialog& open() { return *(dialog = showSettingsDialog(world.strip, world.store, autostart)); }
 };
 

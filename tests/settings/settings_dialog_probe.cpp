@@ -24,13 +24,11 @@ int main(int argc, char* argv[]) {
 
     QtSettingsStore store;
     QtWindowSystem windows;
-    QtMessageBox messageBox;
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
     test::FakeBird bird;
-    SharedState state;
-    CaptionStrip strip(state, {store, windows, bird, messageBox, random, idleInhibition});
-    loadSettings(store, state, windows.screenWidthTwips());
+    Settings settings = loadSettings(store, windows.screenOf(nullptr).width());
+    CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition});
 
     SettingsDialog* dialog = showSettingsDialog(strip, store, systemAutostart());
     const QPoint logOn = dialog->startAtLogOnBox->mapTo(dialog, QPoint(6, dialog->startAtLogOnBox->height() / 2));

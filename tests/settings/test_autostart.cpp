@@ -70,8 +70,8 @@ private slots:
         const QString entry = scratch.filePath(QStringLiteral("config/autostart/Spanish.desktop"));
 
         DesktopAutostart autostart(entry, program);
-        applyStartAtLogOn(autostart, 0); // nothing to remove yet
-        applyStartAtLogOn(autostart, 1);
+        applyStartAtLogOn(autostart, false); // nothing to remove yet
+        applyStartAtLogOn(autostart, true);
 
         QProcess validate;
         validate.start(QStringLiteral("desktop-file-validate"), {entry});
@@ -83,13 +83,11 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("/bin/sh"), {"-c", "exec " + execCommand(written)}), 0);
         QCOMPARE(readAll(ran), QByteArray("0\n"));
 
-        // A hand-edited mark leaves the entry alone, 1 writes it again, 0 removes it without a trace.
+        // Ticked writes the entry again over a hand-edited one; cleared removes it without a trace.
         QVERIFY(writeFile(entry, "hand-edited\n"));
-        applyStartAtLogOn(autostart, 2);
-        QCOMPARE(readAll(entry), QByteArray("hand-edited\n"));
-        applyStartAtLogOn(autostart, 1);
+        applyStartAtLogOn(autostart, true);
         QCOMPARE(readAll(entry), written);
-        applyStartAtLogOn(autostart, 0);
+        applyStartAtLogOn(autostart, false);
         QCOMPARE(QDir(QFileInfo(entry).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
     }
 };
