@@ -10,8 +10,7 @@ wait_for() {
     done
 }
 
-# windows_titled TITLE: our windows (class parlavo) with exactly this title. Qt also makes a hidden
-# leader window titled "Parlavo" without a class; it is left out.
+# windows_titled TITLE: our windows (class parlavo) with exactly this title, not Qt's classless leader window.
 windows_titled() {
     local id
     for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
@@ -22,8 +21,7 @@ windows_titled() {
 
 window_by_title() { windows_titled "$1" | head -n 1; }
 
-# wait_until DESCRIPTION COMMAND...: waits up to ten seconds for COMMAND, or fails the test saying what it
-# waited for.
+# wait_until DESCRIPTION COMMAND...: waits up to ten seconds for COMMAND, or fails saying what it waited for.
 wait_until() {
     local what=$1
     shift
@@ -84,8 +82,7 @@ is_above() {
     [ -n "$a" ] && [ -n "$b" ] && [ "$a" -lt "$b" ]
 }
 
-# patiently DESCRIPTION COMMAND...: like wait_until, for a minute: for waits that include a start-up
-# on a busy machine.
+# patiently DESCRIPTION COMMAND...: like wait_until, for a minute: for a start-up on a busy machine.
 patiently() {
     local what=$1
     shift
@@ -109,15 +106,15 @@ running_count() {
     echo "$n"
 }
 
-# end_copy PID: ends the copy with SIGTERM and leaves its exit status in `exit_status`.
+# end_copy PID [SIGNAL]: ends the copy with SIGNAL (TERM) and leaves its exit status in `exit_status`.
 end_copy() {
     exit_status=0
-    kill -TERM "$1"
+    kill -"${2:-TERM}" "$1"
     wait "$1" || exit_status=$?
 }
 
-# As root, permission bits stop nothing: the command prefix `unprivileged` runs a program as nobody
-# then, and is empty otherwise. `hand_over` gives files to that user.
+# As root, permission bits stop nothing: the prefix `unprivileged` runs a program as nobody then (else it is
+# empty), and `hand_over` gives files to that user.
 unprivileged=()
 if [ "$(id -u)" -eq 0 ]; then
     unprivileged=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups --)
@@ -129,3 +126,40 @@ count_lines() { grep -cE "$1" "$2" || true; }
 
 # file_state FILE: contents and modification time, to see that a file was left alone.
 file_state() { echo "$(md5sum <"$1") $(stat -c %y "$1")"; }
+
+# write_settings KEY=VALUE...: the test's settings file, holding only these keys.
+write_settings() { printf '%s\n' '[Spanish]' "$@" >"$XDG_CONFIG_HOME/Orna.conf"; }
+
+# start_program PROGRAM [skip-splash]: starts it (standard error to $PARLAVO_TMP/parlavo.log, ended with the
+# script), waits for the strip and sets pid (also as program_pid) and strip_left, strip_top, strip_width, strip_height.
+start_program() {
+    "$1" 2>>"$PARLAVO_TMP/parlavo.log" &
+    pid=$!
+    program_pid=$pid
+    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    [ "${2:-}" != skip-splash ] || skip_splash
+    patiently "the strip" title_viewable Parlavo
+    read -r strip_left strip_top strip_width strip_height _ < <(geometry "$(strip_window)")
+}
+
+# end_program [SIGNAL]: ends the program start_program started with SIGNAL (TERM) and expects status 0.
+end_program() {
+    end_copy "$pid" "${1:-TERM}"
+    expect_eq "$exit_status" 0 "exit status after SIG${1:-TERM}"
+}
+
+# record WAV COMMAND...: records what the sound server of scripts/with-pulse plays while COMMAND runs.
+record() {
+    local wav=$1 recorder status=0
+    shift
+    parec -d parlavo_test.monitor --file-format=wav --format=s16le --rate=22050 --channels=1 "$wav" &
+    recorder=$!
+    "$@" || status=$?
+    kill -INT "$recorder"
+    wait "$recorder" || true
+    return "$status"
+}
+
+# rms WAV: its RMS amplitude. loud WAV: it holds speech, not silence or hiss.
+rms() { sox "$1" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}'; }
+loud() { awk -v r="$(rms "$1")" 'BEGIN {exit !(r >= 0.02)}'; }
