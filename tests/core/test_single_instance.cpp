@@ -8,21 +8,20 @@
 
 using namespace parlavo;
 
+// A lock and a socket file left by a crashed copy must not keep the next one out; without such leftovers the real
+// program's tests cover it.
 class TestSingleInstance : public QObject {
     Q_OBJECT
-
 private slots:
-    // A lock left by a crashed copy, beside the socket file it left, must not keep the next one out. Without
-    // such leftovers the real program's tests cover it.
     void laterCopyWakesTheFirst() {
         QTemporaryDir runtime;
         QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        QFile lock(runtime.path() + QStringLiteral("/parlavo.lock"));
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArrayLiteral("2147483646\nparlavo\n") + QSysInfo::machineHostName().toUtf8() + "\n");
+        QFile lock(runtime.filePath("parlavo.lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly) &&
+                lock.write("2147483646\nparlavo\n" + QSysInfo::machineHostName().toUtf8() + "\n") > 0);
         lock.close();
-        QVERIFY(QFile(runtime.path() + QStringLiteral("/parlavo.socket")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(runtime.filePath("parlavo.socket")).open(QIODevice::WriteOnly));
         SingleInstance first;
         QVERIFY(first.becomePrimary());
         QSignalSpy shown(&first, &SingleInstance::activationRequested);

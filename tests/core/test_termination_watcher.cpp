@@ -7,12 +7,11 @@
 
 using namespace parlavo;
 
+// A signal can land between a failing call and the reading of its errno. Enough signals fill the pipe, so that the
+// handler's own write fails as well.
 class TestTerminationWatcher : public QObject {
     Q_OBJECT
-
 private slots:
-    // A signal can land between a failing call and the reading of its errno. Enough signals fill the
-    // pipe, so that the handler's own write fails as well.
     void handlerLeavesErrnoAlone() {
         TerminationWatcher watcher;
         for (int i = 0; i < 100000; ++i) {
