@@ -31,10 +31,11 @@ healthy_file() {
 untouched() { expect_eq "$(file_state "$conf")" "$before" "$name: the settings file"; }
 saved() { XDG_CONFIG_HOME=$dir/config setting "$1"; }
 
-# start [unprivileged] [system=FOLDER] [no-runtime-folder]: starts the program with the row's folders, as nobody,
-# with FOLDER seen as /etc/xdg, or without XDG_RUNTIME_DIR, and waits for its strip.
+# start [unprivileged] [system=FOLDER] [no-runtime-folder] [second-copy]: starts the program with the row's
+# folders, as nobody, with FOLDER seen as /etc/xdg, or without XDG_RUNTIME_DIR, and waits for its strip; then a
+# second copy started the same way must wake it and end with status 0.
 start() {
-    local prefix=() runtime=(XDG_RUNTIME_DIR="$dir/runtime") arg
+    local prefix=() runtime=(XDG_RUNTIME_DIR="$dir/runtime") arg command status=0
     for arg; do
         case $arg in
         unprivileged) prefix=("${unprivileged[@]}") ;;
@@ -47,6 +48,10 @@ start() {
     pid=$!
     skip_splash
     patiently "the strip ($name)" title_viewable Parlavo
+    [[ " $* " == *" second-copy "* ]] || return 0
+    timeout 60 "${command[@]}" 2>"$dir/second" || status=$?
+    expect_eq "$status" 0 "$name: exit status of a second copy"
+    expect_eq "$(windows_titled Parlavo | wc -l)" 1 "$name: strips after a second copy"
 }
 
 # stop_saying [PATTERN]: SIGTERM ends the program with status 0; its standard error holds one line matching
@@ -57,36 +62,30 @@ stop_saying() {
     [ $# = 0 ] || expect_eq "$(count_lines "$1" "$log")" 1 "$name: lines matching '$1'"
     expect_eq "$(grep -v 'no sound output' "$log" | count_lines '^parlavo: ' -)" $# "$name: lines from the program"
 }
-
-# turned_away: a second copy started the same way wakes the first and ends with status 0.
-turned_away() {
-    local status=0
-    timeout 60 "${command[@]}" 2>"$dir/second" || status=$?
-    expect_eq "$status" 0 "$name: exit status of a second copy"
-    expect_eq "$(windows_titled Parlavo | wc -l)" 1 "$name: strips after a second copy"
+# run PATTERN [START ARGUMENTS]: start, then stop_saying PATTERN.
+run() {
+    start "${@:2}"
+    stop_saying "$1"
 }
 
 row settings-folder
 mkdir "$conf"
 echo kept >"$conf/inside"
-start
-stop_saying 'could not read the settings from .*Orna.conf'
+run 'could not read the settings from .*Orna.conf'
 expect_eq "$(cat "$conf/inside")" kept "$name: what the folder holds"
 
 row unreadable-settings
 healthy_file
 hand_over "$dir"
 chmod 000 "$conf"
-start unprivileged
-stop_saying 'could not read the settings from .*Orna.conf'
+run 'could not read the settings from .*Orna.conf' unprivileged
 chmod 600 "$conf"
 untouched
 
 row garbage-settings
 printf 'garbage \001\377 [not a section\nno value here\n' >"$conf"
 garbage=$(md5sum <"$conf")
-start
-stop_saying 'settings file was damaged; a copy was kept as .*Orna.conf.damaged-'
+run 'settings file was damaged; a copy was kept as .*Orna.conf.damaged-'
 expect_eq "$(md5sum <"$conf".damaged-*)" "$garbage" "$name: the copy of the damaged file"
 expect_eq "$(saved left) $(saved xxx)" "12405 1" "$name: left and first-run keys saved at exit"
 
@@ -94,8 +93,7 @@ row read-only-folder
 healthy_file
 hand_over "$dir"
 chmod 555 "$dir/config"
-start unprivileged
-stop_saying 'could not save the settings to .*Orna.conf'
+run 'could not save the settings to .*Orna.conf' unprivileged
 untouched
 
 # The first run's save fails; once the folder can be written again, the exit save works, quietly, and
@@ -113,10 +111,8 @@ row full-disk
 if needs_root mount -t tmpfs -o size=64k,mode=755 parlavo-full "$dir/config"; then
     healthy_file
     dd if=/dev/zero of="$dir/config/filler" bs=4k 2>/dev/null || true
-    start
-    stop_saying 'could not save the settings to .*Orna.conf'
+    run 'could not save the settings to .*Orna.conf'
     untouched
-    umount "$dir/config"
 fi
 
 # A damaged system-wide file is read as a fallback; the user's healthy file is neither copied aside nor
@@ -135,39 +131,29 @@ if needs_root unshare -m true; then
 fi
 
 row no-runtime-folder
-start no-runtime-folder
-turned_away
-stop_saying "XDG_RUNTIME_DIR is not set; the single-copy lock is kept in $dir/tmp/runtime-$(id -un)\$"
+run "XDG_RUNTIME_DIR is not set; the single-copy lock is kept in $dir/tmp/runtime-$(id -un)\$" no-runtime-folder second-copy
 
 row foreign-runtime-folder
-if needs_root chown nobody: "$dir/runtime"; then
-    start
-    turned_away
-    stop_saying "runtime folder $dir/runtime cannot be used \\(it belongs to another user\\)"
-fi
+! needs_root chown nobody: "$dir/runtime" ||
+    run "runtime folder $dir/runtime cannot be used \\(it belongs to another user\\)" second-copy
 
 # Qt gives the user's own folder back its proper mode, so only a read-only file system keeps one from being
 # written.
 row read-only-runtime-folder
-if needs_root mount -t tmpfs -o ro,mode=700 parlavo-read-only "$dir/runtime"; then
-    start
-    turned_away
-    stop_saying "runtime folder $dir/runtime cannot be used \\(Read-only file system\\)"
-    umount "$dir/runtime"
-fi
+! needs_root mount -t tmpfs -o ro,mode=700 parlavo-read-only "$dir/runtime" ||
+    run "runtime folder $dir/runtime cannot be used \\(Read-only file system\\)" second-copy
 
 # Another user, or a link, in the place of the fallback folder cannot keep the program from starting.
 row linked-fallback-folder
 mkdir "$dir/target"
 ln -s "$dir/target" "$dir/tmp/runtime-$(id -un)"
-start no-runtime-folder
-stop_saying "cannot be used either \\(it is a symbolic link\\); starting without the single-copy lock"
+run "cannot be used either \\(it is a symbolic link\\); starting without the single-copy lock" no-runtime-folder
 expect_eq "$(ls -A "$dir/target")" "" "$name: files in the link's target"
 
 row foreign-fallback-folder
 if needs_root hand_over "$dir"; then
     mkdir -m 700 "$dir/tmp/runtime-nobody"
-    start unprivileged no-runtime-folder
-    stop_saying "cannot be used either \\(it belongs to another user\\); starting without the single-copy lock"
+    run "cannot be used either \\(it belongs to another user\\); starting without the single-copy lock" unprivileged \
+        no-runtime-folder
 fi
 echo "broken_surroundings_x11: passed"
