@@ -44,17 +44,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!bird.isAnimating(), 10000);
         QCOMPARE(bird.pose(), BirdPose{});
         QVERIFY(bird.isBlinkPending()); // the only timer left while idle
-
         stage.setBeakOpening(1.0);
         const QImage grab = bird.grab().toImage();
         const QRegion mask = opaqueArea(grab);
         QVERIFY(showsOnlyInTheMiddle(grab) && mask.contains(grab.rect().center()) && !mask.contains(QPoint(0, 0)));
-
         stage.wave();
         QTRY_VERIFY_WITH_TIMEOUT(bird.pose().wingLift > 0.5, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(!bird.isAnimating(), 10000);
         QCOMPARE(bird.pose().wingLift, 0.0);
-
         QSet<QRgb> papers; // each speaker's balloon has paper of its own colour
         for (const Speaker speaker : {Speaker::Bird, Speaker::Woman, Speaker::Man}) {
             stage.setBalloonSpeaker(speaker);
@@ -125,7 +122,6 @@ private slots:
         const int narrow = balloon.width();
         balloon.setLine("uno     dos ");
         QVERIFY(balloon.width() > narrow); // blanks kept as they are
-
         const QString line = "El sábado por la mañana fuimos al mercado del barrio a comprar fruta, pan y queso";
         balloon.setLine(line);
         const QImage plain = balloon.picture();
@@ -135,7 +131,6 @@ private slots:
         QVERIFY(balloon.picture() != plain);
         balloon.setHighlight(0, 0);
         QCOMPARE(balloon.picture(), plain);
-
         // On the bird's left where there is room, else on its right; above its middle and on the screen either way.
         const QRect area(0, 0, 1600, 900);
         for (const QRect bird : {QRect(1468, 757, 132, 143), QRect(0, 700, 132, 143)}) {

@@ -25,6 +25,7 @@ struct FakeVoice final : Voice {
         rendering.append({ticket, line});
         calls << "render " + line;
     }
+
     void cancel() override { calls << "cancel"; }
     void setVoiceName(const QString& name) override { calls << "voice " + name; }
     void setSpeechRate(int) override {}
@@ -36,6 +37,7 @@ struct FakeOutput final : SpeechOutput {
         calls << (utterance.pcm.isEmpty() ? "mute " : "sound ") + utterance.line;
         startedMs = now;
     }
+
     void stop() override { calls << "stop"; }
     qint64 playedMs() const override { return stalledAtMs >= 0 ? stalledAtMs : now - startedMs; }
 };
@@ -51,35 +53,31 @@ struct FakeStage final : Stage {
         if (open != std::exchange(beakOpen, open))
             calls << (open ? "beak open" : "beak shut");
     }
+
     void showBalloon(const QString& shown) override { calls << "balloon " + (line = shown); }
     void highlightWord(qsizetype start, qsizetype length) override {
         calls << "word " + (length > 0 ? line.mid(start, length) : "-");
     }
+
     void closeBalloon() override { calls << "balloon shut"; }
     void setBalloonSpeaker(Speaker) override {}
 };
-
-// Muted: the real sound output, with no device to be had.
-BirdParts fakeParts(bool muted = false) {
-    BirdParts parts{std::make_unique<ManualClock>(), std::make_unique<FakeVoice>(), std::make_unique<FakeOutput>(),
-                    std::make_unique<FakeStage>()};
-    if (muted)
-        parts.output = std::make_unique<SinkSpeechOutput>(*parts.clock, [] { return false; });
-    return parts;
-}
 
 // Steps, separated by "; ": the bird's own calls ("show", "hide", "speak Hola", "wave");
 // "answer" (the voice renders the oldest line it was given as the silent voice does: a word every 428 ms, the beak
 // wide open 100 ms into each), "answer nothing"; "stall" (the sound stops moving); "at 500" (the clock moves to 500 ms
 // and the bird catches up; logs "@500"); "idle?" (logs "idle" when nothing is under way and no timer runs, else
 // "busy"); "expect WARNING" (standard error is to get it: each comes once per process, with the first row that earns
-// it). Steps that start with "muted" use fakeParts(true).
+// it). Steps that start with "muted" have no sound device.
 QString perform(const QString& steps) {
     calls.clear();
     now = 0;
     stalledAtMs = -1;
     rendering.clear();
-    BirdParts parts = fakeParts(steps.startsWith("muted"));
+    BirdParts parts{std::make_unique<ManualClock>(), std::make_unique<FakeVoice>(), std::make_unique<FakeOutput>(),
+                    std::make_unique<FakeStage>()};
+    if (steps.startsWith("muted")) // the real sound output, with no device to be had
+        parts.output = std::make_unique<SinkSpeechOutput>(*parts.clock, [] { return false; });
     Voice& voice = *parts.voice;
     SpeakingBird bird(std::move(parts));
     for (const QString& step : steps.split("; ")) {
@@ -123,7 +121,6 @@ private slots:
     void performsAsAsked_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("log");
-
         QTest::newRow("a line: balloon, sound, beak and words in step; the balloon goes a second after")
             << "show; speak Hola amigo mío; answer; at 100; at 428; at 1283; at 1284; at 2283; at 2284; idle?"
             << "appear; render Hola amigo mío; balloon Hola amigo mío; sound Hola amigo mío; word Hola; @100; "

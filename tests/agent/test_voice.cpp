@@ -1,7 +1,10 @@
 #include "agent/voice/espeak_synthesizer.h"
 #include "agent/voice/espeak_voice.h"
 
+#include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 #include <clocale>
 
@@ -19,10 +22,30 @@ QStringList spokenWords(const Utterance& utterance) {
 const QString kLongLine = QStringLiteral(
     "El sábado por la mañana fuimos al mercado del barrio a comprar fruta, pan y queso para la semana. ");
 
+// The median pitch of a line in Hz: for each loud 40 ms frame, the shift at which it best matches itself.
+double medianPitch(const Utterance& utterance) {
+    const auto* samples = reinterpret_cast<const qint16*>(utterance.pcm.constData());
+    const int rate = utterance.sampleRate;
+    const qsizetype frame = rate / 25;
+    QList<double> pitches;
+    for (qsizetype at = 0; at + frame + rate / 60 < utterance.pcm.size() / 2; at += frame) {
+        QList<double> match(rate / 60); // by shift: 0, then those of pitches from 400 Hz down to 60 Hz
+        for (qsizetype shift = 0; shift < match.size(); shift = shift ? shift + 1 : rate / 400)
+            for (qsizetype i = at; i < at + frame; ++i)
+                match[shift] += double(samples[i]) * samples[i + shift];
+        const qsizetype best = std::max_element(match.begin() + 1, match.end()) - match.begin();
+        if (match[0] > frame * 1e6 && match[best] > 0.5 * match[0])
+            pitches.append(double(rate) / best);
+    }
+    std::sort(pitches.begin(), pitches.end());
+    return pitches.value(pitches.size() / 2);
+}
+
 } // namespace
 
-// The real speech library: what it is given and how its words find their way back to the line. Only one
-// synthesizer may exist at a time, so each test makes and drops its own.
+// The real speech library: what it is given, how its words find their way back to the line, and that the rate and
+// the voices of a dialogue's two speakers are heard. Only one synthesizer may exist at a time, so each test makes and
+// drops its own.
 class VoiceTest : public QObject {
     Q_OBJECT
 private slots:
@@ -64,7 +87,6 @@ private slots:
         EspeakSynthesizer synthesizer;
         if (!voice.isEmpty())
             QCOMPARE(synthesizer.setVoice(voice), voice != "xx-nowhere");
-
         const Utterance utterance = synthesizer.render(line);
         QCOMPARE(utterance.line, line);
         QCOMPARE(spokenWords(utterance), words);
@@ -89,6 +111,30 @@ private slots:
             samples[i] = i < 7350 ? 0 : (i < 14700 ? (i % 2 ? 12000 : -12000) : (i % 2 ? 300 : -300));
         const QList<quint8> steps = beakStepsFromSound(pcm, 22050);
         QCOMPARE(QList<quint8>({steps[2], steps[12], steps[22]}), QList<quint8>({0, 255, 0})); // 22: too quiet
+    }
+
+    void rateAndSpeakersAreHeard() {
+        EspeakVoice voice;
+        QSignalSpy spy(&voice, &Voice::rendered);
+        const QString line = QStringLiteral("Me llamo Carmen. ¿Cómo te llamas?");
+        quint64 ticket = 0;
+        for (const auto& [name, wordsPerMinute] : {std::pair("es+m3", 80), {"es+m3", 250}, {"es+f3", 250}}) {
+            voice.setVoiceName(name);
+            voice.setSpeechRate(wordsPerMinute);
+            voice.render(++ticket, line);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 3, 20000);
+        const auto heard = [&spy](int i) {
+            return spy[i][1].value<Utterance>();
+        };
+        const qint64 slow = heard(0).durationMs;
+        const qint64 fast = heard(1).durationMs;
+        const double man = medianPitch(heard(1));
+        const double woman = medianPitch(heard(2));
+        qInfo("80 wpm: %lld ms, 250 wpm: %lld ms; man %.0f Hz, woman %.0f Hz", slow, fast, man, woman);
+        QVERIFY(slow > 2 * fast);
+        QVERIFY(man > 70 && man < 160);
+        QVERIFY(woman > 1.4 * man);
     }
 };
 

@@ -51,6 +51,7 @@ private slots:
         QTest::newRow("tab and apostrophe") << "it's\there";
         QTest::newRow("accents") << "programación";
     }
+
     // The program, in a folder of that name, notes how many arguments it was given when the entry starts it.
     void entryStartsTheProgram() {
         QFETCH(QString, folderName);
@@ -63,7 +64,6 @@ private slots:
         DesktopAutostart autostart(entry, program);
         applyStartAtLogOn(autostart, 0); // nothing to remove yet
         applyStartAtLogOn(autostart, 1);
-
         QProcess validate;
         validate.start("desktop-file-validate", {entry});
         QVERIFY2(validate.waitForFinished(), "desktop-file-validate is missing; run scripts/install-deps");
@@ -72,7 +72,6 @@ private slots:
         const QByteArray written = readAll(entry);
         QCOMPARE(QProcess::execute("/bin/sh", {"-c", "exec " + execCommand(written)}), 0);
         QCOMPARE(readAll(ran), QByteArray("0\n"));
-
         // A hand-edited mark leaves the entry alone, 1 writes it again, 0 removes it without a trace.
         QVERIFY(writeFile(entry, "hand-edited\n"));
         applyStartAtLogOn(autostart, 2);
