@@ -1,8 +1,6 @@
-# The bird's windows without a compositor, under openbox (places windows where they ask) or i3 (centres
-# floating ones): the bird at the free area's bottom-right corner, only the bird showing of its window, bird and
-# balloon above normal windows, even new ones, without frames or taskbar entries, never taking the keyboard; the
-# balloon beside the bird while it speaks, dragged along with it; the bird hidden and shown again where it was.
-# Run by scripts/with-x11 with the demo program as $1.
+# The demo's bird without a compositor, under openbox (places windows where they ask) or i3 (centres floating
+# ones): placed in the free area's corner, only the bird showing, above normal windows without frames, taskbar
+# entries or the keyboard; the balloon beside it while it speaks, dragged along; hidden and shown where it was.
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 work=$PARLAVO_TMP
@@ -21,8 +19,7 @@ keeps_focus_on() {
         [ "$(printf '%d' "$(xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}')" 2>/dev/null)" = "$1" ]
 }
 
-# stays_out_of_the_way ID WHAT: placed by the program, without a frame; never takes the keyboard; a utility window
-# of the program, out of taskbars.
+# stays_out_of_the_way ID WHAT: placed by the program, without a frame, never taking the keyboard, out of taskbars.
 stays_out_of_the_way() {
     xwininfo -id "$1" | grep -q 'Override Redirect State: yes' || fail "the $2 is placed by the window manager"
     [ "$(frame_of "$1")" = "$(hex_id "$1")" ] || fail "the $2 has a frame"
@@ -39,12 +36,8 @@ normal_window() {
 }
 
 # The free area: the window manager's work area where it says, else the whole screen.
-read -r area_x area_y area_w area_h <<<"$(xprop -root _NET_WORKAREA 2>/dev/null | awk -F'= ' 'NF > 1 {print $2}' |
-    tr -d ',' | awk '{print $1, $2, $3, $4}')"
-if [ -z "${area_h:-}" ]; then
-    area_x=0 area_y=0
-    read -r area_w area_h <<<"$(xwininfo -root | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w, h}')"
-fi
+read -r area_x area_y area_w area_h _ <<<"$(xprop -root _NET_WORKAREA 2>/dev/null | sed -n 's/.*= //; s/,//gp')"
+[ -n "${area_h:-}" ] || read -r area_x area_y area_w area_h <<<"0 0 $(xdotool getdisplaygeometry)"
 
 # A plain white window under the bird's corner: anything of the bird's window but the bird would hide it.
 normal=$(normal_window under)
