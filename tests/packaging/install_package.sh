@@ -72,7 +72,19 @@ report=$(lintian "${options[@]}" "$deb" 2>&1) || fail "lintian rejects the packa
 unexplained=$(grep -E '^[A-Z]: ' <<<"$report" | grep -vxF "${explained[@]/#/-e}" || true)
 [ -z "$unexplained" ] || fail "lintian notes the README does not explain:"$'\n'"$unexplained"
 
-# The unpacked program runs from its own place with nothing else from the build.
+# The unpacked program runs from its own place with nothing else from the build, until its splash shows; every Qt
+# plugin it loads comes with a package the Debian package depends on.
 cd "$scratch"
-"$here/../../scripts/with-x11" bash "$here/installed_splash_x11.sh" "$program" "$deb"
+"$here/../../scripts/with-x11" bash -s "$here" "$program" "$deb" <<'SCRIPT'
+set -euo pipefail
+source "$1/../support/x11.sh"
+source "$1/package.sh"
+QT_DEBUG_PLUGINS=1 "$2" 2>"$PARLAVO_TMP/installed.log" &
+pid=$!
+wait_for 30 title_viewable Version || fail "the installed program shows no splash: $(cat "$PARLAVO_TMP/installed.log")"
+end_program
+plugins=$(sed -n 's/.*"\(\/[^"]*\/plugins\/[^"]*\.so\)" loaded library.*/\1/p' "$PARLAVO_TMP/installed.log" | sort -u)
+[ -n "$plugins" ] || fail "no Qt plugin loaded, or Qt no longer reports them"
+depends_cover "$3" $plugins
+SCRIPT
 echo "package_install: passed"
