@@ -1,6 +1,6 @@
 #include "agent/voice/espeak_voice.h"
 
-#include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,7 +17,7 @@ class VoiceTroubleTest : public QObject {
     Q_OBJECT
 private slots:
     void speaksSilentlyWithoutItsData_data() {
-        QTest::addColumn<bool>("otherVoices"); // the real data but for the Spanish voices; else none
+        QTest::addColumn<bool>("otherVoices"); // else no data at all
         QTest::addColumn<QString>("warning");
         QTest::newRow("no Spanish voice")
             << true << "^parlavo: the voice \"es\" could not be chosen; the bird speaks without sound$";
@@ -31,17 +31,12 @@ private slots:
         if (std::exchange(loaded, true))
             QSKIP("the speech library is loaded already: run this row alone");
         const QTemporaryDir data;
-        if (otherVoices) {
-            const char* dataPath = nullptr;
+        if (otherVoices) { // links to the real data, but for the Romance languages' voices
+            const char* real = nullptr;
             espeak_ng_InitializePath(nullptr);
-            espeak_Info(&dataPath);
-            const QDir real(QString::fromLocal8Bit(dataPath));
-            QVERIFY(QDir(data.path()).mkdir("lang"));
-            for (const QString& entry : real.entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
-                QVERIFY(entry == "lang" || QFile::link(real.filePath(entry), data.filePath(entry)));
-            for (const QString& family : QDir(real.filePath("lang")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
-                QVERIFY(family == "roa" ||
-                        QFile::link(real.filePath("lang/" + family), data.filePath("lang/" + family)));
+            espeak_Info(&real);
+            QCOMPARE(QProcess::execute("sh", {"-c", R"(cp -rs "$0"/. "$1" && rm -r "$1/lang/roa")", real, data.path()}),
+                     0);
         }
         QTest::failOnWarning(QRegularExpression("."));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
