@@ -19,9 +19,6 @@ QStringList spokenWords(const Utterance& utterance) {
     return words;
 }
 
-const QString kLongLine = QStringLiteral(
-    "El sábado por la mañana fuimos al mercado del barrio a comprar fruta, pan y queso para la semana. ");
-
 // The median pitch of a line in Hz: for each loud 40 ms frame, the shift at which it best matches itself.
 double medianPitch(const Utterance& utterance) {
     const auto* samples = reinterpret_cast<const qint16*>(utterance.pcm.constData());
@@ -71,8 +68,9 @@ private slots:
             << QString("Hola 😀👍🏽\u0007 amigo") + QChar(0) + "\u200B" + QChar(0xD800) + " ñandú\uE000\uFFFF" +
                    QChar(0xDC00)
             << QStringList{"Hola", "amigo", "ñandú"} << "";
-        QTest::newRow("98 characters") << kLongLine << kLongLine.split(QRegularExpression("[ ,.]+"), Qt::SkipEmptyParts)
-                                       << "";
+        const QString longLine = "El sábado por la mañana fuimos al mercado del barrio a comprar fruta, pan y queso. ";
+        QTest::newRow("long line") << longLine << longLine.split(QRegularExpression("[ ,.]+"), Qt::SkipEmptyParts)
+                                   << "";
         for (const QString line : {"", "   ", "😀🎉"})
             QTest::newRow(qPrintable("nothing to say: '" + line + "'")) << line << QStringList{} << "";
         // The voices the bird's languages ask for, and one the library does not have: the voice before it stays.

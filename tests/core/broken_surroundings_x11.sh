@@ -1,6 +1,6 @@
-# The real program with its settings file or its runtime folder damaged, missing, foreign or out of reach.
-# Each time the strip comes up, standard error says once what cannot be kept, SIGTERM ends the program with
-# status 0, and no healthy file is lost or rewritten needlessly.
+# The real program with its settings file or runtime folder damaged, missing, foreign or out of reach: the
+# strip comes up, standard error says once what cannot be kept, SIGTERM ends it with status 0, and no healthy
+# file is lost or rewritten needlessly.
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 program=$1
@@ -9,12 +9,8 @@ root=false
 [ "$(id -u)" -ne 0 ] || root=true
 trap 'for m in "$PARLAVO_TMP"/*/config "$PARLAVO_TMP"/*/runtime; do ! mountpoint -q "$m" || umount -l "$m"; done' EXIT
 
-# The strip is placed at pixel 827 on this screen, so a save at exit turns left=12400 into 12405.
-healthy=$'[Spanish]\nce=1\nn=2\nctime=3\netime=5\nrd=0\npsave=1\nssave=1\nvisi=0\nvoice=1\nguage=1\n'
-healthy+=$'guagen=11000\nred=0\nmark=0\nxxx=1\nleft=12400\nsspeed=150\n'
-
-# row NAME: fresh settings, runtime, home and shared temporary folders; $conf is the settings file, $log
-# the program's standard error.
+# row NAME: fresh settings, runtime, home and shared temporary folders; $conf is the settings file, $log the
+# program's standard error.
 row() {
     name=$1 dir=$PARLAVO_TMP/$1
     conf=$dir/config/Orna.conf log=$dir/stderr
@@ -24,8 +20,10 @@ row() {
 }
 # needs_root [COMMAND...]: as root, runs COMMAND (a mount, say); else, or if it fails, says the row is skipped.
 needs_root() { $root && "$@" || { echo "SKIP $name: needs root${1:+ and $1}"; return 1; }; }
+# The strip is placed at pixel 827 on this screen, so a save at exit turns left=12400 into 12405.
 healthy_file() {
-    printf %s "$healthy" >"$conf"
+    XDG_CONFIG_HOME=$dir/config write_settings ce=1 n=2 ctime=3 etime=5 rd=0 psave=1 ssave=1 visi=0 voice=1 guage=1 \
+        guagen=11000 red=0 mark=0 xxx=1 left=12400 sspeed=150
     before=$(file_state "$conf")
 }
 untouched() { expect_eq "$(file_state "$conf")" "$before" "$name: the settings file"; }
@@ -43,7 +41,8 @@ start() {
         no-runtime-folder) runtime=(-u XDG_RUNTIME_DIR) ;;
         esac
     done
-    command=("${prefix[@]}" env "${runtime[@]}" XDG_CONFIG_HOME="$dir/config" HOME="$dir/home" TMPDIR="$dir/tmp" "$program")
+    command=("${prefix[@]}" env "${runtime[@]}" XDG_CONFIG_HOME="$dir/config" HOME="$dir/home" TMPDIR="$dir/tmp"
+        "$program")
     "${command[@]}" 2>"$log" &
     pid=$!
     skip_splash
@@ -96,8 +95,7 @@ chmod 555 "$dir/config"
 run 'could not save the settings to .*Orna.conf' unprivileged
 untouched
 
-# The first run's save fails; once the folder can be written again, the exit save works, quietly, and
-# carries the first run's values too.
+# The first run's save fails; the exit save, once the folder can be written, works quietly with its values.
 row writable-again
 hand_over "$dir"
 chmod 555 "$dir/config"
@@ -131,14 +129,14 @@ if needs_root unshare -m true; then
 fi
 
 row no-runtime-folder
-run "XDG_RUNTIME_DIR is not set; the single-copy lock is kept in $dir/tmp/runtime-$(id -un)\$" no-runtime-folder second-copy
+run "XDG_RUNTIME_DIR is not set; the single-copy lock is kept in $dir/tmp/runtime-$(id -un)\$" no-runtime-folder \
+    second-copy
 
 row foreign-runtime-folder
 ! needs_root chown nobody: "$dir/runtime" ||
     run "runtime folder $dir/runtime cannot be used \\(it belongs to another user\\)" second-copy
 
-# Qt gives the user's own folder back its proper mode, so only a read-only file system keeps one from being
-# written.
+# Qt gives the user's own folder back its proper mode: only a read-only file system keeps it from being written.
 row read-only-runtime-folder
 ! needs_root mount -t tmpfs -o ro,mode=700 parlavo-read-only "$dir/runtime" ||
     run "runtime folder $dir/runtime cannot be used \\(Read-only file system\\)" second-copy

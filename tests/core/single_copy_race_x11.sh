@@ -1,6 +1,5 @@
-# Single copy under pressure: a copy started while the splash is up, exit followed at once by a new start,
-# a running copy that does not answer, and fifty copies started at the same moment. Exactly one copy runs
-# each time.
+# Exactly one copy runs when one starts during the splash, one right as the last is ending, one beside a copy
+# that does not answer, and fifty at the same moment.
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 program=$1
@@ -30,8 +29,7 @@ for round in $(seq 20); do
     is_running "$pid" || fail "round $round: the new copy left"
 done
 
-# A copy that holds the lock but never answers (stopped here) is not joined by a second one: the new copy
-# waits for it a while, says so and ends with status 1.
+# A copy that holds the lock but never answers (stopped here): a new one waits a while, says so and ends with 1.
 kill -STOP "$pid"
 status=0
 timeout 60 "$program" 2>"$PARLAVO_TMP/unanswered.log" || status=$?
@@ -46,7 +44,8 @@ for _ in $(seq 50); do
     "$program" 2>>"$log" &
     copies+=($!)
 done
-wait_for 120 eval '[ "$(running_count "${copies[@]}")" -le 1 ]' || fail "$(running_count "${copies[@]}") of fifty copies still run"
+wait_for 120 eval '[ "$(running_count "${copies[@]}")" -le 1 ]' ||
+    fail "$(running_count "${copies[@]}") of fifty copies still run"
 for pid in "${copies[@]}"; do
     is_running "$pid" && survivor=$pid && continue
     wait "$pid" || fail "a copy that found another running ended with status $?"

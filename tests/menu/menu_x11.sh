@@ -10,14 +10,14 @@ menu_window() {
     local window
     for window in $(xdotool search --onlyvisible --class '^parlavo$' 2>/dev/null); do
         [ "$window" != "$(strip_window)" ] || continue
-        case "$(xdotool getwindowname "$window" 2>/dev/null)" in Version | "Parlavo bird" | "Parlavo balloon") continue ;; esac
+        case "$(xdotool getwindowname "$window" 2>/dev/null)" in Version | "Parlavo bird" | "Parlavo balloon") continue ;;
+        esac
         xwininfo -all -id "$window" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
         is_viewable "$window" && echo "$window" && return 0
     done
     return 1
 }
-# The picture the menu drops from spans strip-left + 456..474 and rows 3..21. Moving the pointer away
-# first makes the move onto it a real motion.
+# The picture the menu drops from spans strip-left + 456..474 and rows 3..21; moving away first makes a real motion.
 open_menu() {
     xdotool mousemove 10 500 mousemove $((strip_left + 465)) 12
     wait_until "the menu" menu_window
@@ -27,11 +27,7 @@ open_menu() {
 # aloud, Repeat sentence, About, a separator, Website, E-mail, a separator and Exit.
 click_menu_item() { xdotool mousemove $((menu_left + menu_width / 2)) $((menu_top + menu_height * $1 / 100)) click 1; }
 about_is_up() {
-    local window
-    for window in $(xdotool search --onlyvisible --name '^Version$' 2>/dev/null); do
-        [ "$(geometry "$window" | cut -d" " -f1-4)" != "855 400 210 280" ] || return 0
-    done
-    return 1
+    for w in $(xdotool search --onlyvisible --name '^Version$' 2>/dev/null); do geometry "$w"; done | grep -q '^855 400 210 280 '
 }
 
 start_program "$1"
@@ -39,7 +35,8 @@ open_menu
 menu_right=$((menu_left + menu_width)) picture_right=$((strip_left + 474)) strip_bottom=$((strip_top + strip_height))
 ((menu_right >= picture_right - 2 && menu_right <= picture_right + 2)) ||
     fail "menu's right edge at $menu_right, the picture's at $picture_right"
-((menu_top >= strip_bottom - 1 && menu_top <= strip_bottom + 2)) || fail "menu's top at $menu_top, the strip's bottom at $strip_bottom"
+((menu_top >= strip_bottom - 1 && menu_top <= strip_bottom + 2)) ||
+    fail "menu's top at $menu_top, the strip's bottom at $strip_bottom"
 
 for close in "mousemove 960 540 click 1" "key Escape"; do
     click_menu_item 48

@@ -1,4 +1,5 @@
 #include "core/single_instance.h"
+#include "core/termination_watcher.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -6,13 +7,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+
 using namespace parlavo;
 
-// A lock and a socket file left by a crashed copy must not keep the next one out; without such leftovers the real
-// program's tests cover it.
-class TestSingleInstance : public QObject {
+// What the real program's tests cannot stage: leftovers of a crashed copy, and signals at the worst moment.
+class TestProcessLifetime : public QObject {
     Q_OBJECT
 private slots:
+    // A lock and a socket file left by a crashed copy must not keep the next one out.
     void laterCopyWakesTheFirst() {
         QTemporaryDir runtime;
         QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -30,7 +34,18 @@ private slots:
         QVERIFY(second.activatePrimary());
         QTRY_COMPARE(shown.count(), 1);
     }
+
+    // A signal can land between a failing call and the reading of its errno. Enough signals fill the pipe, so that
+    // the handler's own write fails as well.
+    void signalHandlerLeavesErrnoAlone() {
+        TerminationWatcher watcher;
+        for (int i = 0; i < 100000; ++i) {
+            errno = EILSEQ;
+            std::raise(SIGHUP);
+            QCOMPARE(errno, EILSEQ);
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(TestSingleInstance)
-#include "test_single_instance.moc"
+QTEST_GUILESS_MAIN(TestProcessLifetime)
+#include "test_process_lifetime.moc"
