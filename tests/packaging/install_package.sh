@@ -22,13 +22,8 @@ done
 dpkg-deb -x "$deb" "$scratch/root"
 usr=$scratch/root/usr
 program=$usr/bin/parlavo
-for file in bin/parlavo share/applications/parlavo.desktop share/icons/hicolor/48x48/apps/parlavo.png \
-    share/icons/hicolor/128x128/apps/parlavo.png share/icons/hicolor/scalable/apps/parlavo.svg \
-    share/metainfo/example.parlavo.Parlavo.metainfo.xml share/man/man1/parlavo.1.gz share/doc/parlavo/copyright \
-    share/doc/parlavo/changelog.gz; do
-    [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
-done
-[ -x "$program" ] || fail "/usr/bin/parlavo is not executable"
+# Each file below is checked where desktops, menus, software centres and man look for it; lintian wants the copyright.
+[ -f "$program" ] && [ -x "$program" ] || fail "no executable /usr/bin/parlavo"
 file "$program" | grep -q ', stripped' || fail "the program is not stripped: $(file "$program")"
 hardening "$program" || fail "the program lacks a protection Debian's own programs have"
 ! readelf -d "$program" | grep -qE 'R(UN)?PATH' || fail "the program still looks for libraries in the build"
@@ -61,7 +56,7 @@ expect_eq "$(tail -n 1 "$svg")" "</svg>" "the scalable icon's last line"
 
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$usr/share/man/man1/parlavo.1.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page: $warnings"
-zcat "$usr/share/doc/parlavo/changelog.gz" >"$scratch/changelog"
+zcat "$usr/share/doc/parlavo/changelog.gz" >"$scratch/changelog" || fail "no changelog.gz"
 expect_eq "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" 1.01 "the changelog's latest version"
 
 # lintian, every tag shown: an error or a warning fails, and only the notes the README explains may stay.
