@@ -1,218 +1,157 @@
-# The real program with its settings file or its runtime folder damaged, missing, foreign or out of
-# reach. Each time the strip comes up, standard error says once what cannot be kept, the program ends
-# with status 0 on SIGTERM, and no healthy file is lost or rewritten needlessly.
+# The real program with its settings file or runtime folder damaged, missing, foreign or out of reach: the
+# strip comes up, standard error says once what cannot be kept, SIGTERM ends it with status 0, and no healthy
+# file is lost or rewritten needlessly.
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 program=$1
-# Rows that run the program as nobody (when the tests run as root) need to reach their folders.
-chmod 711 "$PARLAVO_TMP"
+chmod 711 "$PARLAVO_TMP" # rows run as nobody reach their folders
 root=false
 [ "$(id -u)" -ne 0 ] || root=true
-# Rows that mount a small file system leave nothing mounted, even when they fail.
 trap 'for m in "$PARLAVO_TMP"/*/config "$PARLAVO_TMP"/*/runtime; do ! mountpoint -q "$m" || umount -l "$m"; done' EXIT
 
-# The strip is placed at pixel 827 on this screen, so a save at exit turns left=12400 into 12405.
-healthy=$'[Spanish]\nce=1\nn=2\nctime=3\netime=5\nrd=0\npsave=1\nssave=1\nvisi=0\nvoice=1\nguage=1\n'
-healthy+=$'guagen=11000\nred=0\nmark=0\nxxx=1\nleft=12400\nsspeed=150\n'
-
-# row NAME: fresh folders for one row (settings, a private runtime folder, home and a shared
-# temporary folder) and the names $conf of its settings file and $log of the program's standard error.
+# row NAME: fresh settings, runtime, home and shared temporary folders; $conf is the settings file, $log the
+# program's standard error.
 row() {
-    name=$1
-    dir=$PARLAVO_TMP/$name
+    name=$1 dir=$PARLAVO_TMP/$1
+    conf=$dir/config/Orna.conf log=$dir/stderr
     mkdir -p "$dir/config" "$dir/runtime" "$dir/home" "$dir/tmp"
     chmod 700 "$dir/runtime"
     chmod 1777 "$dir/tmp"
-    conf=$dir/config/Orna.conf
-    log=$dir/stderr
 }
+# needs_root [COMMAND...]: as root, runs COMMAND (a mount, say); else, or if it fails, says the row is skipped.
+needs_root() { $root && "$@" || { echo "SKIP $name: needs root${1:+ and $1}"; return 1; }; }
+# The strip is placed at pixel 827 on this screen, so a save at exit turns left=12400 into 12405.
+healthy_file() {
+    XDG_CONFIG_HOME=$dir/config write_settings ce=1 n=2 ctime=3 etime=5 rd=0 psave=1 ssave=1 visi=0 voice=1 guage=1 \
+        guagen=11000 red=0 mark=0 xxx=1 left=12400 sspeed=150
+    before=$(file_state "$conf")
+}
+untouched() { expect_eq "$(file_state "$conf")" "$before" "$name: the settings file"; }
+saved() { XDG_CONFIG_HOME=$dir/config setting "$1"; }
 
-skip() { echo "SKIP $name: $*"; }
-
-# start [unprivileged] [system=FOLDER] [-u NAME] [NAME=VALUE]...: starts the program with the row's
-# folders, as nobody, with FOLDER seen as /etc/xdg, or with these changes to its environment, and
-# waits for its strip. The whole command stays in $command.
+# start [unprivileged] [system=FOLDER] [no-runtime-folder] [second-copy]: starts the program with the row's
+# folders, as nobody, with FOLDER seen as /etc/xdg, or without XDG_RUNTIME_DIR, and waits for its strip; then a
+# second copy started the same way must wake it and end with status 0.
 start() {
-    local prefix=() unset=() vars=(XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" HOME="$dir/home"
-        TMPDIR="$dir/tmp") kept=() var
-    while [ $# -gt 0 ]; do
-        case $1 in
+    local prefix=() runtime=(XDG_RUNTIME_DIR="$dir/runtime") arg command status=0
+    for arg; do
+        case $arg in
         unprivileged) prefix=("${unprivileged[@]}") ;;
-        system=*) prefix=(unshare -m sh -c 'mount --bind "$0" /etc/xdg && exec "$@"' "${1#system=}") ;;
-        -u)
-            unset+=(-u "$2")
-            kept=()
-            for var in "${vars[@]}"; do [[ $var == "$2="* ]] || kept+=("$var"); done
-            vars=("${kept[@]}")
-            shift
-            ;;
-        *) vars+=("$1") ;;
+        system=*) prefix=(unshare -m sh -c 'mount --bind "$0" /etc/xdg && exec "$@"' "${arg#system=}") ;;
+        no-runtime-folder) runtime=(-u XDG_RUNTIME_DIR) ;;
         esac
-        shift
     done
-    command=("${prefix[@]}" env "${unset[@]}" "${vars[@]}" "$program")
+    command=("${prefix[@]}" env "${runtime[@]}" XDG_CONFIG_HOME="$dir/config" HOME="$dir/home" TMPDIR="$dir/tmp"
+        "$program")
     "${command[@]}" 2>"$log" &
     pid=$!
     skip_splash
     patiently "the strip ($name)" title_viewable Parlavo
-}
-
-# stop: ends the copy with SIGTERM, which saves, and expects status 0.
-stop() {
-    end_copy "$pid"
-    expect_eq "$exit_status" 0 "$name: exit status"
-}
-
-# told_once PATTERN: one line on standard error matches PATTERN, and it is the program's only line
-# there but for its notice that it has no sound. Qt's own warnings about the runtime folder are Qt's.
-told_once() {
-    expect_eq "$(count_lines "$1" "$log")" 1 "$name: lines matching '$1'"
-    expect_eq "$(grep -v 'no sound output' "$log" | count_lines '^parlavo: ' -)" 1 "$name: lines from the program"
-}
-
-# turned_away: a second copy started the same way wakes the first and ends with status 0.
-turned_away() {
-    local status=0
+    [[ " $* " == *" second-copy "* ]] || return 0
     timeout 60 "${command[@]}" 2>"$dir/second" || status=$?
     expect_eq "$status" 0 "$name: exit status of a second copy"
     expect_eq "$(windows_titled Parlavo | wc -l)" 1 "$name: strips after a second copy"
 }
 
-saved() { XDG_CONFIG_HOME=$dir/config setting "$1"; }
+# stop_saying [PATTERN]: SIGTERM ends the program with status 0; its standard error holds one line matching
+# PATTERN and, but for its notice that it has no sound, no other of its own (Qt's warnings are Qt's).
+stop_saying() {
+    end_copy "$pid"
+    expect_eq "$exit_status" 0 "$name: exit status"
+    [ $# = 0 ] || expect_eq "$(count_lines "$1" "$log")" 1 "$name: lines matching '$1'"
+    expect_eq "$(grep -v 'no sound output' "$log" | count_lines '^parlavo: ' -)" $# "$name: lines from the program"
+}
+# run PATTERN [START ARGUMENTS]: start, then stop_saying PATTERN.
+run() {
+    start "${@:2}"
+    stop_saying "$1"
+}
 
 row settings-folder
 mkdir "$conf"
 echo kept >"$conf/inside"
-start
-stop
-told_once 'could not read the settings from .*Orna.conf'
+run 'could not read the settings from .*Orna.conf'
 expect_eq "$(cat "$conf/inside")" kept "$name: what the folder holds"
 
 row unreadable-settings
-printf %s "$healthy" >"$conf"
-before=$(file_state "$conf")
+healthy_file
 hand_over "$dir"
 chmod 000 "$conf"
-start unprivileged
-stop
-told_once 'could not read the settings from .*Orna.conf'
+run 'could not read the settings from .*Orna.conf' unprivileged
 chmod 600 "$conf"
-expect_eq "$(file_state "$conf")" "$before" "$name: the settings file"
+untouched
 
 row garbage-settings
 printf 'garbage \001\377 [not a section\nno value here\n' >"$conf"
 garbage=$(md5sum <"$conf")
-start
-told_once 'settings file was damaged; a copy was kept as .*Orna.conf.damaged-'
-stop
+run 'settings file was damaged; a copy was kept as .*Orna.conf.damaged-'
 expect_eq "$(md5sum <"$conf".damaged-*)" "$garbage" "$name: the copy of the damaged file"
-expect_eq "$(saved left)" 12405 "$name: left saved at exit"
-expect_eq "$(saved xxx)" 1 "$name: first-run keys saved"
+expect_eq "$(saved left) $(saved xxx)" "12405 1" "$name: left and first-run keys saved at exit"
 
 row read-only-folder
-printf %s "$healthy" >"$conf"
-before=$(file_state "$conf")
+healthy_file
 hand_over "$dir"
 chmod 555 "$dir/config"
-start unprivileged
-stop
-told_once 'could not save the settings to .*Orna.conf'
-expect_eq "$(file_state "$conf")" "$before" "$name: the settings file"
+run 'could not save the settings to .*Orna.conf' unprivileged
+untouched
 
-# The first run's save fails; once the folder can be written again, the exit save works, quietly,
-# and carries the first run's values too.
+# The first run's save fails; the exit save, once the folder can be written, works quietly with its values.
 row writable-again
 hand_over "$dir"
 chmod 555 "$dir/config"
 start unprivileged
 wait_until "the failed first save ($name)" grep -q 'could not save' "$log"
 chmod 755 "$dir/config"
-stop
-told_once 'could not save the settings to .*Orna.conf'
-expect_eq "$(saved left)" 12405 "$name: left saved at exit"
-expect_eq "$(saved xxx)" 1 "$name: first-run keys saved"
+stop_saying 'could not save the settings to .*Orna.conf'
+expect_eq "$(saved left) $(saved xxx)" "12405 1" "$name: left and first-run keys saved at exit"
 
 row full-disk
-if $root && mount -t tmpfs -o size=64k,mode=755 parlavo-full "$dir/config"; then
-    printf %s "$healthy" >"$conf"
+if needs_root mount -t tmpfs -o size=64k,mode=755 parlavo-full "$dir/config"; then
+    healthy_file
     dd if=/dev/zero of="$dir/config/filler" bs=4k 2>/dev/null || true
-    before=$(file_state "$conf")
-    start
-    stop
-    told_once 'could not save the settings to .*Orna.conf'
-    expect_eq "$(file_state "$conf")" "$before" "$name: the settings file"
-    umount "$dir/config"
-else
-    skip "a small full file system needs root and mount"
+    run 'could not save the settings to .*Orna.conf'
+    untouched
 fi
 
-# A damaged system-wide file is read as a fallback; the user's healthy file is neither copied aside
-# nor rewritten before the exit save, and saves are not reported as failures.
+# A damaged system-wide file is read as a fallback; the user's healthy file is neither copied aside nor
+# rewritten before the exit save, and saves are not reported as failures.
 row damaged-system-file
-if $root && unshare -m true 2>/dev/null; then
+if needs_root unshare -m true; then
     mkdir "$dir/xdg"
     cp -a /etc/xdg/. "$dir/xdg/"
     printf 'garbage [not a section\nno value here\n' >"$dir/xdg/Orna.conf"
-    printf %s "$healthy" >"$conf"
-    before=$(file_state "$conf")
+    healthy_file
     start system="$dir/xdg"
-    expect_eq "$(file_state "$conf")" "$before" "$name: the settings file while running"
-    stop
-    expect_eq "$(grep -v 'no sound output' "$log" | count_lines '^parlavo: ' -)" 0 "$name: lines from the program"
+    untouched
+    stop_saying
     expect_eq "$(find "$dir/config" -name 'Orna.conf.damaged-*' | wc -l)" 0 "$name: copies of the healthy file"
     expect_eq "$(saved left)" 12405 "$name: left saved at exit"
-else
-    skip "seeing another /etc/xdg needs root and a private mount namespace"
 fi
 
 row no-runtime-folder
-start -u XDG_RUNTIME_DIR
-told_once "XDG_RUNTIME_DIR is not set; the single-copy lock is kept in $dir/tmp/runtime-$(id -un)\$"
-turned_away
-stop
+run "XDG_RUNTIME_DIR is not set; the single-copy lock is kept in $dir/tmp/runtime-$(id -un)\$" no-runtime-folder \
+    second-copy
 
 row foreign-runtime-folder
-if $root; then
-    chown nobody: "$dir/runtime"
-    start
-    told_once "runtime folder $dir/runtime cannot be used \\(it belongs to another user\\)"
-    turned_away
-    stop
-else
-    skip "a folder of another user needs root"
-fi
+! needs_root chown nobody: "$dir/runtime" ||
+    run "runtime folder $dir/runtime cannot be used \\(it belongs to another user\\)" second-copy
 
-# Qt gives the user's own folder back its proper mode, so only a read-only file system keeps one
-# from being written.
+# Qt gives the user's own folder back its proper mode: only a read-only file system keeps it from being written.
 row read-only-runtime-folder
-if $root && mount -t tmpfs -o ro,mode=700 parlavo-read-only "$dir/runtime"; then
-    start
-    told_once "runtime folder $dir/runtime cannot be used \\(Read-only file system\\)"
-    turned_away
-    stop
-    umount "$dir/runtime"
-else
-    skip "a read-only runtime folder needs root and mount"
-fi
+! needs_root mount -t tmpfs -o ro,mode=700 parlavo-read-only "$dir/runtime" ||
+    run "runtime folder $dir/runtime cannot be used \\(Read-only file system\\)" second-copy
 
 # Another user, or a link, in the place of the fallback folder cannot keep the program from starting.
 row linked-fallback-folder
 mkdir "$dir/target"
 ln -s "$dir/target" "$dir/tmp/runtime-$(id -un)"
-start -u XDG_RUNTIME_DIR
-told_once "cannot be used either \\(it is a symbolic link\\); starting without the single-copy lock"
-stop
+run "cannot be used either \\(it is a symbolic link\\); starting without the single-copy lock" no-runtime-folder
 expect_eq "$(ls -A "$dir/target")" "" "$name: files in the link's target"
 
 row foreign-fallback-folder
-if $root; then
-    hand_over "$dir"
+if needs_root hand_over "$dir"; then
     mkdir -m 700 "$dir/tmp/runtime-nobody"
-    start unprivileged -u XDG_RUNTIME_DIR
-    told_once "cannot be used either \\(it belongs to another user\\); starting without the single-copy lock"
-    stop
-else
-    skip "a folder of another user needs root"
+    run "cannot be used either \\(it belongs to another user\\); starting without the single-copy lock" unprivileged \
+        no-runtime-folder
 fi
-
 echo "broken_surroundings_x11: passed"

@@ -1,7 +1,6 @@
-#!/usr/bin/env bash
-# Builds the Debian package from a finished build, unpacks it into a scratch root, checks that every file
-# is where desktops, menus, software centres and man look for it, that the program is hardened and that
-# Debian's package checker accepts the package, and starts the unpacked program.
+# Builds the Debian package from a finished build and unpacks it into a scratch root: every file where
+# desktops, menus, software centres and man look for it, the program hardened, the package accepted by
+# Debian's package checker, and the unpacked program started.
 #   install_package.sh CPACK BUILD_DIR SANITIZED
 # A sanitizer build's program is not the one that ships: with SANITIZED 1 the test is skipped (77).
 set -euo pipefail
@@ -9,56 +8,40 @@ cpack=$1 build=$2 sanitized=$3
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/package.sh"
 source "$here/../support/x11.sh"
-
-if [ "$sanitized" = 1 ]; then
-    echo "package_install: skipped, a sanitizer build is not packaged"
-    exit 77
-fi
-
+[ "$sanitized" != 1 ] || { echo "package_install: skipped, a sanitizer build is not packaged" && exit 77; }
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/parlavo-package.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 
 deb=$(build_package "$cpack" "$build" "$scratch/out") || fail "cpack could not build the package"
 [ -f "$deb" ] || fail "no $deb; cpack made: $(ls "$scratch/out")"
 expect_eq "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" "parlavo 1.01" "package and version"
-depends=$(depended_on "$deb")
 for needed in espeak-ng-data fonts-liberation; do
-    grep -qx "$needed" <<<"$depends" || fail "Depends lacks $needed"
+    depended_on "$deb" | grep -qx "$needed" || fail "Depends lacks $needed"
 done
 
 dpkg-deb -x "$deb" "$scratch/root"
 usr=$scratch/root/usr
 program=$usr/bin/parlavo
-for file in bin/parlavo share/applications/parlavo.desktop share/icons/hicolor/48x48/apps/parlavo.png \
-    share/icons/hicolor/128x128/apps/parlavo.png share/icons/hicolor/scalable/apps/parlavo.svg \
-    share/metainfo/example.parlavo.Parlavo.metainfo.xml share/man/man1/parlavo.1.gz share/doc/parlavo/copyright \
-    share/doc/parlavo/changelog.gz; do
-    [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
-done
-[ -x "$program" ] || fail "/usr/bin/parlavo is not executable"
+# Each file below is checked where desktops, menus, software centres and man look for it; lintian wants the copyright.
+[ -f "$program" ] && [ -x "$program" ] || fail "no executable /usr/bin/parlavo"
 file "$program" | grep -q ', stripped' || fail "the program is not stripped: $(file "$program")"
 hardening "$program" || fail "the program lacks a protection Debian's own programs have"
 ! readelf -d "$program" | grep -qE 'R(UN)?PATH' || fail "the program still looks for libraries in the build"
-
 # Every library the program links comes with a package it depends on.
 for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-    path=$(ldd "$program" | awk -v l="$library" '$1 == l {print $3}')
-    package=$(owner "$path") || fail "no package holds $library ($path)"
-    grep -qx "$package" <<<"$depends" || fail "$library comes with $package, which Depends lacks"
+    depends_cover "$deb" "$(ldd "$program" | awk -v l="$library" '$1 == l {print $3}')"
 done
-
 # The desktop entry, menu icon and software-centre entry point at one another and at the program.
 desktop=$usr/share/applications/parlavo.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
-expect_eq "$(sed -n 's/^Exec=//p' "$desktop")" "parlavo" "Exec"
-expect_eq "$(sed -n 's/^Icon=//p' "$desktop")" "parlavo" "Icon"
+grep -qx Exec=parlavo "$desktop" && grep -qx Icon=parlavo "$desktop" || fail "the desktop entry's Exec or Icon"
 appstreamcli validate-tree --no-net "$scratch/root" || fail "appstreamcli rejects the installed tree"
 metainfo=$usr/share/metainfo/example.parlavo.Parlavo.metainfo.xml
 grep -q '<launchable type="desktop-id">parlavo.desktop</launchable>' "$metainfo" || fail "launchable"
 grep -q '<release version="1.01"' "$metainfo" || fail "no release 1.01 in the metainfo"
 
-# The icons are the bird's head filling the square: transparent around the crest and sides, not the whole
-# bird shrunk into it.
+# The icons are the bird's head filling the square, transparent around the crest and sides: not the whole bird
+# shrunk into it.
 for size in 48 128; do
     png=$usr/share/icons/hicolor/${size}x${size}/apps/parlavo.png
     expect_eq "$(identify -format '%w %h %m' "$png")" "$size $size PNG" "the ${size}px icon"
@@ -73,14 +56,10 @@ expect_eq "$(tail -n 1 "$svg")" "</svg>" "the scalable icon's last line"
 
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$usr/share/man/man1/parlavo.1.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page: $warnings"
+zcat "$usr/share/doc/parlavo/changelog.gz" >"$scratch/changelog" || fail "no changelog.gz"
+expect_eq "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" 1.01 "the changelog's latest version"
 
-# The changelog's latest entry is the version packaged.
-zcat "$usr/share/doc/parlavo/changelog.gz" >"$scratch/changelog"
-expect_eq "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" "$(dpkg-deb -f "$deb" Version)" \
-    "the changelog's latest version"
-
-# Debian's package checker, every tag shown: an error or a warning fails the test, and of the
-# informational notes only those the README explains may stay.
+# lintian, every tag shown: an error or a warning fails, and only the notes the README explains may stay.
 explained=("I: parlavo: spelling-error-in-binary guage gauge [usr/bin/parlavo]")
 options=(-I --pedantic --fail-on error,warning)
 [ "$(id -u)" != 0 ] || options+=(--allow-root)
@@ -88,7 +67,19 @@ report=$(lintian "${options[@]}" "$deb" 2>&1) || fail "lintian rejects the packa
 unexplained=$(grep -E '^[A-Z]: ' <<<"$report" | grep -vxF "${explained[@]/#/-e}" || true)
 [ -z "$unexplained" ] || fail "lintian notes the README does not explain:"$'\n'"$unexplained"
 
-# The unpacked program runs from its own place with nothing else from the build.
+# The unpacked program runs from its own place with nothing else from the build, until its splash shows; every Qt
+# plugin it loads comes with a package the Debian package depends on.
 cd "$scratch"
-"$here/../../scripts/with-x11" bash "$here/installed_splash_x11.sh" "$program" "$deb"
+"$here/../../scripts/with-x11" bash -s "$here" "$program" "$deb" <<'SCRIPT'
+set -euo pipefail
+source "$1/../support/x11.sh"
+source "$1/package.sh"
+QT_DEBUG_PLUGINS=1 "$2" 2>"$PARLAVO_TMP/installed.log" &
+pid=$!
+wait_for 30 title_viewable Version || fail "the installed program shows no splash: $(cat "$PARLAVO_TMP/installed.log")"
+end_program
+plugins=$(sed -n 's/.*"\(\/[^"]*\/plugins\/[^"]*\.so\)" loaded library.*/\1/p' "$PARLAVO_TMP/installed.log" | sort -u)
+[ -n "$plugins" ] || fail "no Qt plugin loaded, or Qt no longer reports them"
+depends_cover "$3" $plugins
+SCRIPT
 echo "package_install: passed"

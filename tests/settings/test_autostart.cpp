@@ -1,7 +1,4 @@
 #include "settings/autostart.h"
-
-#include <QTest>
-
 #include "settings/desktop_autostart.h"
 
 #include <QDir>
@@ -10,6 +7,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
+
+using namespace parlavo;
 
 namespace {
 
@@ -23,27 +23,20 @@ bool writeFile(const QString& path, const QByteArray& text) {
     return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) && file.write(text) >= 0;
 }
 
-// The command line an Exec value stands for, ready for the shell: the string escapes every value has
-// (\s \n \t \r \\) undone, then "%%" as a percent sign; a lone one starts a field code, which loses it here
-// so that the path breaks. Double quotes and the backslashes inside them follow the shell's rules, so the
-// shell itself then splits the line.
+// The command line an Exec value stands for, for the shell, as a desktop reads it: the escapes every value has
+// (\s \n \t \r \\) undone, then "%%" made a percent sign; a lone one starts a field code, which loses it here so
+// that the path breaks. Double quotes and the backslashes inside them follow the shell's rules.
 QString execCommand(const QByteArray& entry) {
-    const int start = entry.indexOf("\nExec=") + 6;
-    const QString value = QString::fromUtf8(entry.mid(start, entry.indexOf('\n', start) - start));
+    const QString value = QString::fromUtf8(entry).section("\nExec=", 1).section('\n', 0, 0);
     const QHash<QChar, QChar> escapes = {{'s', ' '}, {'n', '\n'}, {'t', '\t'}, {'r', '\r'}, {'\\', '\\'}};
     QString command;
-    for (int i = 0; i < value.size(); ++i) {
-        if (value[i] == QLatin1Char('\\') && i + 1 < value.size() && escapes.contains(value[i + 1]))
-            command += escapes.value(value[++i]);
-        else
-            command += value[i];
-    }
-    return command.replace(QRegularExpression(QStringLiteral("%(.)")), QStringLiteral("\\1"));
+    for (qsizetype i = 0; i < value.size(); ++i)
+        command +=
+            value[i] == '\\' && i + 1 < value.size() && escapes.contains(value[i + 1]) ? escapes[value[++i]] : value[i];
+    return command.replace(QRegularExpression("%(.)"), "\\1");
 }
 
 } // namespace
-
-using namespace parlavo;
 
 class TestAutostart : public QObject {
     Q_OBJECT
@@ -58,31 +51,27 @@ private slots:
         QTest::newRow("tab and apostrophe") << "it's\there";
         QTest::newRow("accents") << "programación";
     }
+
+    // The program, in a folder of that name, notes how many arguments it was given when the entry starts it.
     void entryStartsTheProgram() {
         QFETCH(QString, folderName);
-
-        // A program in that folder that notes how many arguments it was given.
         QTemporaryDir scratch;
-        const QString ran = scratch.filePath(QStringLiteral("ran"));
-        const QString program = scratch.filePath(folderName) + QStringLiteral("/run me");
+        const QString ran = scratch.filePath("ran");
+        const QString program = scratch.filePath(folderName) + "/run me";
         QVERIFY(writeFile(program, QStringLiteral("#!/bin/sh\necho $# > '%1'\n").arg(ran).toUtf8()));
         QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
-        const QString entry = scratch.filePath(QStringLiteral("config/autostart/Spanish.desktop"));
-
+        const QString entry = scratch.filePath("config/autostart/Spanish.desktop");
         DesktopAutostart autostart(entry, program);
         applyStartAtLogOn(autostart, false); // nothing to remove yet
         applyStartAtLogOn(autostart, true);
-
         QProcess validate;
-        validate.start(QStringLiteral("desktop-file-validate"), {entry});
+        validate.start("desktop-file-validate", {entry});
         QVERIFY2(validate.waitForFinished(), "desktop-file-validate is missing; run scripts/install-deps");
         const QByteArray complaints = validate.readAll();
         QVERIFY2(validate.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
-
         const QByteArray written = readAll(entry);
-        QCOMPARE(QProcess::execute(QStringLiteral("/bin/sh"), {"-c", "exec " + execCommand(written)}), 0);
+        QCOMPARE(QProcess::execute("/bin/sh", {"-c", "exec " + execCommand(written)}), 0);
         QCOMPARE(readAll(ran), QByteArray("0\n"));
-
         // Ticked writes the entry again over a hand-edited one; cleared removes it without a trace.
         QVERIFY(writeFile(entry, "hand-edited\n"));
         applyStartAtLogOn(autostart, true);

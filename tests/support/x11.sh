@@ -1,5 +1,11 @@
 # Helpers for real-window tests; source it from a script run by scripts/with-x11.
 
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
+
 # wait_for SECONDS COMMAND...: polls every 0.1 s until COMMAND succeeds; fails after SECONDS.
 wait_for() {
     local deadline=$(($(date +%s%N) + $1 * 1000000000))
@@ -9,9 +15,12 @@ wait_for() {
         sleep 0.1
     done
 }
+# wait_until DESCRIPTION COMMAND...: waits up to ten seconds for COMMAND, or fails saying what it waited for;
+# patiently does the same for a minute, for a start-up on a busy machine.
+wait_until() { wait_for 10 "${@:2}" || fail "timed out waiting for $1"; }
+patiently() { wait_for 60 "${@:2}" || fail "timed out waiting for $1"; }
 
-# windows_titled TITLE: our windows (class parlavo) with exactly this title. Qt also makes a hidden
-# leader window titled "Parlavo" without a class; it is left out.
+# windows_titled TITLE: our windows (class parlavo) with exactly this title, not Qt's classless leader window.
 windows_titled() {
     local id
     for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
@@ -19,51 +28,23 @@ windows_titled() {
     done
     return 0
 }
-
 window_by_title() { windows_titled "$1" | head -n 1; }
-
-# wait_until DESCRIPTION COMMAND...: waits up to ten seconds for COMMAND, or fails the test saying what it
-# waited for.
-wait_until() {
-    local what=$1
-    shift
-    wait_for 10 "$@" || fail "timed out waiting for $what"
-}
-
-# The caption strip's window id.
 strip_window() { window_by_title Parlavo; }
 
 # geometry ID: "x y width height map-state" from xwininfo.
 geometry() {
-    xwininfo -id "$1" | awk '
-        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-        /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State:/ {m=$NF}
-        END {print x, y, w, h, m}'
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State:/ {m=$NF} END {print x, y, w, h, m}'
 }
-
 is_viewable() { [ -n "$1" ] && [ "$(geometry "$1" | awk '{print $5}')" = IsViewable ]; }
-
 # title_viewable TITLE: some window of ours with this title is mapped and viewable.
 title_viewable() {
     local id
-    for id in $(windows_titled "$1"); do
-        is_viewable "$id" && return 0
-    done
+    for id in $(windows_titled "$1"); do is_viewable "$id" && return 0; done
     return 1
 }
 
-# setting KEY: the value stored under [Spanish] in the test's Orna.conf.
-setting() { sed -n "s/^$1=//p" "$XDG_CONFIG_HOME/Orna.conf"; }
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
-
 hex_id() { printf '0x%x' "$1"; }
-
 # frame_of ID: the child of the root window that holds ID (the window manager's frame, or ID itself).
 frame_of() {
     local id root parent
@@ -74,7 +55,6 @@ frame_of() {
     done
     echo "$id"
 }
-
 # is_above A B: window A is stacked above window B (xwininfo lists the root's children topmost first).
 is_above() {
     local stack a b
@@ -84,24 +64,44 @@ is_above() {
     [ -n "$a" ] && [ -n "$b" ] && [ "$a" -lt "$b" ]
 }
 
-# patiently DESCRIPTION COMMAND...: like wait_until, for a minute: for waits that include a start-up
-# on a busy machine.
-patiently() {
-    local what=$1
-    shift
-    wait_for 60 "$@" || fail "timed out waiting for $what"
-}
+# setting KEY: the value stored under [Spanish] in the test's Orna.conf; write_settings KEY=VALUE... writes
+# a settings file holding only these keys.
+setting() { sed -n "s/^$1=//p" "$XDG_CONFIG_HOME/Orna.conf"; }
+write_settings() { printf '%s\n' '[Spanish]' "$@" >"$XDG_CONFIG_HOME/Orna.conf"; }
+# file_state FILE: contents and modification time, to see that a file was left alone.
+file_state() { echo "$(md5sum <"$1") $(stat -c %y "$1")"; }
+# count_lines PATTERN FILE: lines of FILE matching the extended regular expression PATTERN.
+count_lines() { grep -cE "$1" "$2" || true; }
 
 # skip_splash: clicks the splash picture once it shows, so that the strip comes up at once.
 skip_splash() {
     patiently "the splash" title_viewable Version
     xdotool mousemove --window "$(window_by_title Version)" 100 100 click 1
 }
-
+# start_program PROGRAM [skip-splash]: starts it (standard error to $PARLAVO_TMP/parlavo.log, ended with the
+# script), waits for the strip and sets pid, strip_left, strip_top, strip_width and strip_height.
+start_program() {
+    "$1" 2>>"$PARLAVO_TMP/parlavo.log" &
+    pid=$!
+    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    [ "${2:-}" != skip-splash ] || skip_splash
+    patiently "the strip" title_viewable Parlavo
+    read -r strip_left strip_top strip_width strip_height _ < <(geometry "$(strip_window)")
+}
+# end_copy PID [SIGNAL]: ends the copy with SIGNAL (TERM) and leaves its exit status in `exit_status`.
+end_copy() {
+    exit_status=0
+    kill -"${2:-TERM}" "$1"
+    wait "$1" || exit_status=$?
+}
+# end_program [SIGNAL]: ends the program start_program started with SIGNAL (TERM) and expects status 0.
+end_program() {
+    end_copy "$pid" "${1:-TERM}"
+    expect_eq "$exit_status" 0 "exit status after SIG${1:-TERM}"
+}
 # is_running PID: the process is alive and not a zombie waiting to be reaped.
 is_running() { [ -r "/proc/$1/stat" ] && ! is_zombie "$1"; }
 is_zombie() { [ "$(awk '{sub(/.*\) /, ""); print $1}' "/proc/$1/stat" 2>/dev/null)" = Z ]; }
-
 # running_count PID...: how many of these processes are running.
 running_count() {
     local pid n=0
@@ -109,23 +109,22 @@ running_count() {
     echo "$n"
 }
 
-# end_copy PID: ends the copy with SIGTERM and leaves its exit status in `exit_status`.
-end_copy() {
-    exit_status=0
-    kill -TERM "$1"
-    wait "$1" || exit_status=$?
-}
-
-# As root, permission bits stop nothing: the command prefix `unprivileged` runs a program as nobody
-# then, and is empty otherwise. `hand_over` gives files to that user.
+# As root, permission bits stop nothing: the prefix `unprivileged` runs a program as nobody then (else it is
+# empty), and `hand_over` gives files to that user.
 unprivileged=()
-if [ "$(id -u)" -eq 0 ]; then
-    unprivileged=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups --)
-fi
+[ "$(id -u)" -ne 0 ] || unprivileged=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups --)
 hand_over() { [ "$(id -u)" -ne 0 ] || chown -R nobody: "$@"; }
 
-# count_lines PATTERN FILE: lines of FILE matching the extended regular expression PATTERN.
-count_lines() { grep -cE "$1" "$2" || true; }
-
-# file_state FILE: contents and modification time, to see that a file was left alone.
-file_state() { echo "$(md5sum <"$1") $(stat -c %y "$1")"; }
+# record WAV COMMAND...: records what the sound server of scripts/with-pulse plays while COMMAND runs.
+record() {
+    local wav=$1 recorder status=0
+    parec -d parlavo_test.monitor --file-format=wav --format=s16le --rate=22050 --channels=1 "$wav" &
+    recorder=$!
+    "${@:2}" || status=$?
+    kill -INT "$recorder"
+    wait "$recorder" || true
+    return "$status"
+}
+# rms WAV: its RMS amplitude. loud WAV: it holds speech, not silence or hiss.
+rms() { sox "$1" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}'; }
+loud() { awk -v r="$(rms "$1")" 'BEGIN {exit !(r >= 0.02)}'; }
