@@ -1,5 +1,7 @@
 #include "core/compositor_window_report.h"
 
+#include "core/x11_pointer_presence.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -38,6 +40,16 @@ function follow() {
 }
 (workspace.windowActivated || workspace.clientActivated).connect(follow);
 follow();
+let pointerReportedAt = 0;
+function reportPointer() {
+    const now = Date.now();
+    if (now - pointerReportedAt < 50)
+        return;
+    pointerReportedAt = now;
+    const p = workspace.cursorPos;
+    callDBus(service, "%2", "org.parlavo.ActiveWindow", "pointerAt", p.x + " " + p.y);
+}
+workspace.cursorPosChanged.connect(reportPointer);
 )";
 
 QDBusMessage scriptingCall(const QString& method, const QVariantList& arguments) {
@@ -96,6 +108,12 @@ void CompositorWindowReport::report(const QString& state) {
         active.rect = {number(1), number(2), number(1) + number(3), number(2) + number(4)};
     }
     mActive = active;
+}
+
+void CompositorWindowReport::pointerAt(const QString& position) {
+    const QStringList xy = position.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (xy.size() == 2)
+        mPointer = Pointer{{qRound(xy[0].toDouble()), qRound(xy[1].toDouble())}, steadyNowMs()};
 }
 
 } // namespace parlavo

@@ -86,9 +86,9 @@ struct StoredNumber {
     const char* name;
     int value;
 };
-constexpr StoredNumber kFirstRun[] = {{"ce", 1}, {"n", 2}, {"ctime", 3}, {"etime", 5}, {"rd", 0},
-                                     {"psave", 1}, {"ssave", 1},    {"visi", 0},  {"voice", 1}, {"guage", 1},
-                                     {"guagen", 11000}, {"red", 0}, {"mark", 0}};
+constexpr StoredNumber kFirstRun[] = {{"ce", 1},         {"n", 2},     {"ctime", 3}, {"etime", 5}, {"rd", 0},
+                                      {"psave", 1},      {"ssave", 1}, {"visi", 0},  {"voice", 1}, {"guage", 1},
+                                      {"guagen", 11000}, {"red", 0},   {"mark", 0}};
 
 void writeFirstRunDefaults(SettingsStore& store, int screenWidth) {
     for (const StoredNumber& entry : kFirstRun)
@@ -122,7 +122,8 @@ Settings loadSettings(SettingsStore& store, int screenWidth) {
     s.speechRate = std::clamp(readNumber(store, "sspeed", 150), 80, 300);
     s.stepAsideForFilms = readNumber(store, "stepaside", 1) != 0;
     const std::optional<double> left = parseNumber(store.readSetting(key("left")));
-    s.stripLeft = clampStripLeft(pixelsOf(left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth)), screenWidth);
+    s.stripLeft =
+        clampStripLeft(pixelsOf(left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth)), screenWidth);
     return s;
 }
 
@@ -132,19 +133,19 @@ bool saveDialogSettings(SettingsStore& store, const Settings& s) {
     // "red" is read by nothing and carried along as it was stored.
     const int red = readNumber(store, "red", 0);
     const StoredNumber values[] = {{"ce", flag(s.languageOrder == LanguageOrder::SpanishFirst)},
-                                  {"n", s.timesPerSentence},
-                                  {"ctime", s.englishSeconds},
-                                  {"etime", s.spanishSeconds},
-                                  {"rd", flag(s.inSequence)},
-                                  {"psave", flag(s.saveReadingPosition)},
-                                  {"ssave", flag(s.saveSettingsOnClose)},
-                                  {"visi", flag(s.autoHide)},
-                                  {"guage", s.lesson},
-                                  {"red", red},
-                                  {"mark", flag(s.startAtLogOn)},
-                                  {"xxx", 1},
-                                  {"sspeed", s.speechRate},
-                                  {"stepaside", flag(s.stepAsideForFilms)}};
+                                   {"n", s.timesPerSentence},
+                                   {"ctime", s.englishSeconds},
+                                   {"etime", s.spanishSeconds},
+                                   {"rd", flag(s.inSequence)},
+                                   {"psave", flag(s.saveReadingPosition)},
+                                   {"ssave", flag(s.saveSettingsOnClose)},
+                                   {"visi", flag(s.autoHide)},
+                                   {"guage", s.lesson},
+                                   {"red", red},
+                                   {"mark", flag(s.startAtLogOn)},
+                                   {"xxx", 1},
+                                   {"sspeed", s.speechRate},
+                                   {"stepaside", flag(s.stepAsideForFilms)}};
     for (const StoredNumber& entry : values)
         store.writeSetting(key(entry.name), decimal(entry.value));
     return store.sync();

@@ -46,7 +46,6 @@ public:
     // pointer that has gone where this program cannot follow it (onto a native window of a Wayland desktop).
     virtual bool pointerPosition(PixelPoint& point) = 0;
 
-
     // Places and sizes a top-level window.
     virtual bool moveWindow(QWidget* window, int x, int y, int width, int height) = 0;
     // Places and sizes a window and puts it above every normal window.
