@@ -47,12 +47,6 @@ class TestRepeatSentence : public QObject {
     Q_OBJECT
 
 private slots:
-    void commandFollowsReadAloud() {
-        BirdWorld world("sspeed=150");
-        const QList<QAction*> commands = world.menu.menu.actions();
-        QCOMPARE(commands.value(commands.indexOf(world.menu.readAloudCommand) + 1)->text(), "&Repeat sentence");
-    }
-
     // Steps, after the stored "sspeed": "tick N" (playback ticks), "repeat" (the menu command; the cycle must stand
     // still through it), "answer" (the voice renders its oldest line as the silent voice does, a word every 428 ms),
     // "at MS" (the clock moves and the bird catches up), "hide" (the read-aloud command), "mute" (reading aloud off).
