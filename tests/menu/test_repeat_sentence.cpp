@@ -26,8 +26,7 @@ struct BirdWorld {
     StripMenu menu{strip, shell, store, autostart};
 
     explicit BirdWorld(const QString& stored) {
-        for (const QString& entry : QStringList{"xxx=1", "rd=1", "guage=1", "guagen=10101", "ce=1", "n=1", "etime=5",
-                                                "ctime=3", "voice=1", stored})
+        for (const QString& entry : QStringList{"xxx=1", "rd=1", "guagen=10101", "n=1", stored}) // else the defaults
             store.values.insert(entry.section('=', 0, 0), entry.section('=', 1));
         strip.start();
     }
