@@ -1,4 +1,3 @@
-#include "agent/speaking_bird.h"
 #include "agent/voice/sink_speech_output.h"
 #include "tests/support/fake_bird_parts.h"
 

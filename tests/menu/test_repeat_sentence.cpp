@@ -1,4 +1,3 @@
-#include "agent/speaking_bird.h"
 #include "caption/caption_label.h"
 #include "menu/strip_menu.h"
 #include "tests/settings/dialog_world.h"
