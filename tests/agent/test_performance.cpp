@@ -1,67 +1,12 @@
-#include "agent/speaking_bird.h"
 #include "agent/voice/sink_speech_output.h"
+#include "tests/support/fake_bird_parts.h"
 
 #include <QTest>
 
 using namespace parlavo;
+using namespace parlavo::test;
 
 namespace {
-
-// What the bird's parts were asked to do, in order. The voice: "render Hola", "cancel"; the sound: "sound Hola"
-// ("mute Hola" for speech without samples), "stop"; the stage: "appear", "balloon Hola", "word Hola" or "word -" for
-// none, "beak open" when it opens wide, "beak shut", "balloon shut", "wave", "disappear".
-QStringList calls;
-qint64 now = 0;
-QList<std::pair<quint64, QString>> rendering; // by the voice, oldest first
-qint64 startedMs = 0;
-qint64 stalledAtMs = -1;
-
-struct ManualClock final : Clock {
-    qint64 nowMs() const override { return now; }
-};
-
-struct FakeVoice final : Voice {
-    void render(quint64 ticket, const QString& line) override {
-        rendering.append({ticket, line});
-        calls << "render " + line;
-    }
-
-    void cancel() override { calls << "cancel"; }
-    void setVoiceName(const QString& name) override { calls << "voice " + name; }
-    void setSpeechRate(int) override {}
-};
-
-// Plays by the clock, as a sound device would, until it stalls.
-struct FakeOutput final : SpeechOutput {
-    void start(const Utterance& utterance) override {
-        calls << (utterance.pcm.isEmpty() ? "mute " : "sound ") + utterance.line;
-        startedMs = now;
-    }
-
-    void stop() override { calls << "stop"; }
-    qint64 playedMs() const override { return stalledAtMs >= 0 ? stalledAtMs : now - startedMs; }
-};
-
-struct FakeStage final : Stage {
-    QString line;
-    bool beakOpen = false;
-    void appear() override { calls << "appear"; }
-    void disappear() override { calls << "disappear"; }
-    void wave() override { calls << "wave"; }
-    void setBeakOpening(qreal opening) override {
-        const bool open = opening > 0.5 || (beakOpen && opening > 0.0);
-        if (open != std::exchange(beakOpen, open))
-            calls << (open ? "beak open" : "beak shut");
-    }
-
-    void showBalloon(const QString& shown) override { calls << "balloon " + (line = shown); }
-    void highlightWord(qsizetype start, qsizetype length) override {
-        calls << "word " + (length > 0 ? line.mid(start, length) : "-");
-    }
-
-    void closeBalloon() override { calls << "balloon shut"; }
-    void setBalloonSpeaker(Speaker) override {}
-};
 
 // Steps, separated by "; ": the bird's own calls ("show", "hide", "speak Hola", "wave");
 // "answer" (the voice renders the oldest line it was given as the silent voice does: a word every 428 ms, the beak
@@ -70,15 +15,10 @@ struct FakeStage final : Stage {
 // "busy"); "expect WARNING" (standard error is to get it: each comes once per process, with the first row that earns
 // it). Steps that start with "muted" have no sound device.
 QString perform(const QString& steps) {
-    calls.clear();
-    now = 0;
-    stalledAtMs = -1;
-    rendering.clear();
-    BirdParts parts{std::make_unique<ManualClock>(), std::make_unique<FakeVoice>(), std::make_unique<FakeOutput>(),
-                    std::make_unique<FakeStage>()};
+    BirdParts parts = fakeBirdParts();
+    QStringList& calls = partsLog.calls;
     if (steps.startsWith("muted")) // the real sound output, with no device to be had
         parts.output = std::make_unique<SinkSpeechOutput>(*parts.clock, [] { return false; });
-    Voice& voice = *parts.voice;
     SpeakingBird bird(std::move(parts));
     for (const QString& step : steps.split("; ")) {
         const QString verb = step.section(' ', 0, 0);
@@ -92,19 +32,20 @@ QString perform(const QString& steps) {
         else if (verb == "wave")
             bird.wave();
         else if (verb == "stall")
-            stalledAtMs = now - startedMs;
+            partsLog.stalledAtMs = partsLog.now - partsLog.soundStartedMs;
         else if (verb == "idle?")
             calls << (bird.performance().isIdle() && bird.performance().nextAdvanceMs() < 0 ? "idle" : "busy");
         else if (verb == "at") {
-            now = rest.toLongLong();
+            partsLog.now = rest.toLongLong();
             calls << "@" + rest;
             bird.performance().advance();
         } else if (verb == "answer") {
-            const auto [ticket, line] = rendering.takeFirst();
-            Utterance answer = rest == "nothing" ? Utterance{} : silentUtterance(line);
-            answer.sampleRate = 22050; // with samples for the sound device, should there be one
-            answer.pcm = QByteArray(answer.durationMs * 22050 / 1000 * 2, '\x20');
-            emit voice.rendered(ticket, answer);
+            answerOldest([&](const QString& line) {
+                Utterance answer = rest == "nothing" ? Utterance{} : silentUtterance(line);
+                answer.sampleRate = 22050; // with samples for the sound device, should there be one
+                answer.pcm = QByteArray(answer.durationMs * 22050 / 1000 * 2, '\x20');
+                return answer;
+            });
         } else if (verb == "expect") {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(rest));
         } else if (verb != "muted")

@@ -108,20 +108,29 @@ private slots:
     }
 
     // A full-screen window holds the lesson; it all comes back as it was. Stepping aside in the intro's scroll keeps
-    // the strip away and its playback unstarted until the return.
+    // the strip away and its playback unstarted until the return. A film, slides or a call held in front of the
+    // desktop send it aside too, unless the user said otherwise.
     void stripStepsAsideForFullScreen() {
         FakeWorld world;
         world.startAndTick(25);
+        const auto check = [&world] {
+            for (int tick = 0; tick < CaptionStrip::kStepAsideCheckTicks; ++tick)
+                world.strip.onPointerTick();
+            return world.strip.steppedAside();
+        };
         world.windows.active = ActiveWindow{true, false, true, {0, 0, 1920, 1080}};
         for (int tick = 25; tick < 90; ++tick)
             world.strip.onPointerTick();
         QVERIFY(world.strip.steppedAside() && !world.strip.isVisible() && !world.strip.isPlaying());
         QCOMPARE(world.bird.calls.last(), QStringLiteral("hide"));
         world.windows.active->fullScreen = false;
-        for (int tick = 0; tick < CaptionStrip::kStepAsideCheckTicks; ++tick)
-            world.strip.onPointerTick();
-        QVERIFY(world.strip.isPlaying() && world.strip.isVisible());
+        QVERIFY(!check() && world.strip.isPlaying() && world.strip.isVisible());
         QCOMPARE(world.bird.calls.last(), QStringLiteral("show"));
+        world.idleInhibition.isHeld = true;
+        world.settings.stepAsideForFilms = false;
+        QVERIFY(!check());
+        world.settings.stepAsideForFilms = true;
+        QVERIFY(check());
     }
 
     // A checkpoint saves and the program runs on; the session's end saves once; Exit saves once.

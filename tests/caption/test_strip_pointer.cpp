@@ -149,25 +149,6 @@ private slots:
         QCOMPARE(world.at().top(), 32);
     }
 
-    // After the intro, with nothing following the pointer, the strip asks about full-screen windows twice a second;
-    // a film, slides or a call held in front of the desktop send it aside too, unless the user said otherwise.
-    void stepsAsideForFilms() {
-        FakeWorld world;
-        CaptionStrip& strip = world.strip;
-        world.startAndTick(80);
-        world.windows.active = ActiveWindow{true, false, true, {0, 0, 1920, 1080}};
-        strip.onPointerTick();
-        QVERIFY(strip.steppedAside());
-        world.windows.active.reset();
-        world.idleInhibition.isHeld = true;
-        world.settings.stepAsideForFilms = false;
-        strip.onPointerTick();
-        QVERIFY(!strip.steppedAside());
-        world.settings.stepAsideForFilms = true;
-        strip.onPointerTick();
-        QVERIFY(strip.steppedAside());
-    }
-
     // Only a full-screen window of another program on the strip's own screen sends it aside.
     void stepsAsideOnlyForAFullScreenWindowOnItsScreen_data() {
         QTest::addColumn<std::optional<ActiveWindow>>("active");

@@ -3,26 +3,9 @@
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 
-cat >"$XDG_CONFIG_HOME/Orna.conf" <<'SETTINGS'
-[Spanish]
-ce=0
-ctime=15
-etime=15
-guage=17
-guagen=11734
-left=15000
-mark=0
-n=12
-psave=0
-rd=1
-red=3
-ssave=0
-sspeed=300
-stepaside=0
-visi=1
-voice=0
-xxx=1
-SETTINGS
+# In the order the file keeps its keys, so that it can come back byte for byte.
+write_settings ce=0 ctime=15 etime=15 guage=17 guagen=11734 left=15000 mark=0 n=12 psave=0 rd=1 red=3 ssave=0 \
+    sspeed=300 stepaside=0 visi=1 voice=0 xxx=1
 cp "$XDG_CONFIG_HOME/Orna.conf" "$PARLAVO_TMP/before.conf"
 "$1" 2>"$PARLAVO_TMP/parlavo.log" &
 pid=$!

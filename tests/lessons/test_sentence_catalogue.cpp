@@ -9,23 +9,6 @@ using namespace parlavo;
 
 Q_DECLARE_METATYPE(parlavo::ReadingPosition)
 
-namespace {
-
-// Every text of one language in lessons 1 to 17, each once.
-QStringList courseTexts(bool english) {
-    QStringList texts;
-    for (int lesson = 1; lesson <= kChoosableLessons; ++lesson) {
-        for (int line = 1; line <= kLinesPerLesson; ++line) {
-            const LessonLine& text = lessonLine({lesson, line});
-            texts << (english ? text.english : text.spanish);
-        }
-    }
-    texts.removeDuplicates();
-    return texts;
-}
-
-} // namespace
-
 class TestSentenceCatalogue : public QObject {
     Q_OBJECT
 
@@ -73,8 +56,6 @@ private slots:
                                                   << "Hello. Good morning." << kFirstSpeaker;
         QTest::newRow("greeting answered")
             << ReadingPosition{1, 2} << "¡Buenos días! ¿Qué tal?" << QString() << kSecondSpeaker;
-        QTest::newRow("Pablo takes leave of Carmen")
-            << ReadingPosition{1, 16} << "¡Hasta luego, Carmen!" << QString() << kSecondSpeaker;
         QTest::newRow("farewell keeps its apostrophe") << ReadingPosition{1, 17} << "¡Adiós!"
                                                        << "'Bye." << kFirstSpeaker;
         QTest::newRow("cafe opening") << ReadingPosition{11, 1} << "Oiga, por favor."
@@ -103,7 +84,10 @@ private slots:
         QFETCH(QString, dictionary);
         QFETCH(bool, english);
         static const QRegularExpression allowed(QStringLiteral("^[A-Za-z0-9 !-/:-@\\[-`{-~áéíóúüñÁÉÍÓÚÑ¿¡]{3,98}$"));
-        const QStringList texts = courseTexts(english);
+        QStringList texts; // lessons 18 and 19 replay 1 and 2
+        for (int lesson = 1; lesson <= kChoosableLessons; ++lesson)
+            for (int line = 1; line <= kLinesPerLesson; ++line)
+                texts << (english ? lessonLine({lesson, line}).english : lessonLine({lesson, line}).spanish);
         for (const QString& text : texts)
             QVERIFY2(allowed.match(text).hasMatch(), qPrintable(text));
         // hunspell lists the words that neither the dictionary nor the allowed names know.

@@ -40,9 +40,11 @@ class TestStripMenu : public QObject {
     Q_OBJECT
 
 private slots:
-    // Read aloud only shows or hides the bird; "voice" stays.
+    // Read aloud only shows or hides the bird; "voice" stays. Repeat sentence comes right after it.
     void readAloudTogglesTheBird() {
         MenuWorld menu;
+        const QList<QAction*> commands = menu.stripMenu.menu.actions();
+        QCOMPARE(commands.value(commands.indexOf(menu.stripMenu.readAloudCommand) + 1), menu.stripMenu.repeatCommand);
         menu.world.bird.calls.clear();
         const bool voice = menu.world.settings.readAloud;
         QStringList captions = {menu.stripMenu.readAloudCommand->text()};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings_io.h"
 #include "settings/autostart.h"
 #include "settings/settings_dialog.h"
 #include "tests/support/fake_services.h"
@@ -7,8 +8,6 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTest>
-
-#include <functional>
 
 namespace parlavo::test {
 
@@ -23,99 +22,32 @@ public:
     void removeEntry() override { calls << QStringLiteral("remove@%1").arg(store.writes.size()); }
 };
 
-// The record's number fields and their settings names.
-// The settings as the file spells them, one "key=value" line each, so a comparison names the key that differs.
+// The settings as the store code writes them, one "key=value" line each, so a comparison names the key that differs.
 inline QStringList recordFields(const Settings& s) {
-    const auto flag = [](bool on) {
-        return on ? 1 : 0;
-    };
-    const QList<std::pair<const char*, int>> fields = {
-        {"ce", flag(s.languageOrder == LanguageOrder::SpanishFirst)},
-        {"n", s.timesPerSentence},
-        {"ctime", s.englishSeconds},
-        {"etime", s.spanishSeconds},
-        {"rd", flag(s.inSequence)},
-        {"psave", flag(s.saveReadingPosition)},
-        {"ssave", flag(s.saveSettingsOnClose)},
-        {"visi", flag(s.autoHide)},
-        {"voice", flag(s.readAloud)},
-        {"guage", s.lesson},
-        {"guagen", 10000 + 100 * s.readingPosition.lesson + s.readingPosition.line},
-        {"mark", flag(s.startAtLogOn)},
-        {"sspeed", s.speechRate},
-        {"stepaside", flag(s.stepAsideForFilms)},
-        {"red", 0},
-        {"xxx", 1}};
+    FakeSettingsStore store;
+    Settings all = s; // the exit save writes the reading position only while it is kept, the dialog's only while saving
+    all.inSequence = all.saveReadingPosition = all.saveSettingsOnClose = true;
+    saveExitSettings(store, all);
+    all.inSequence = s.inSequence;
+    all.saveReadingPosition = s.saveReadingPosition;
+    saveDialogSettings(store, all);
+    store.values[QStringLiteral("ssave")] = QString::number(int(s.saveSettingsOnClose)); // saving off writes nothing
     QStringList lines;
-    for (const auto& [key, value] : fields)
-        lines << QStringLiteral("%1=%2").arg(QLatin1String(key)).arg(value);
+    for (auto it = store.values.cbegin(); it != store.values.cend(); ++it)
+        lines << it.key() + '=' + it.value();
     return lines;
 }
 
-// Sets settings from words such as "rd=1 guage=5 guagen=10517", spelt as in the file.
+// Sets settings from words such as "rd=1 guage=5 guagen=10517": the store code loads them over the current ones.
 inline void setFields(Settings& s, const QString& words) {
+    FakeSettingsStore store;
+    for (const QString& line : recordFields(s))
+        store.values.insert(line.section('=', 0, 0), line.section('=', 1));
     for (const QString& word : words.split(' ', Qt::SkipEmptyParts)) {
-        const QString key = word.section('=', 0, 0);
-        const int value = word.section('=', 1).toInt();
-        const QHash<QString, std::function<void()>> setters = {
-            {"ce",
-             [&] {
-                 s.languageOrder = value == 1 ? LanguageOrder::SpanishFirst : LanguageOrder::EnglishFirst;
-             }},
-            {"n",
-             [&] {
-                 s.timesPerSentence = value;
-             }},
-            {"ctime",
-             [&] {
-                 s.englishSeconds = value;
-             }},
-            {"etime",
-             [&] {
-                 s.spanishSeconds = value;
-             }},
-            {"rd",
-             [&] {
-                 s.inSequence = value != 0;
-             }},
-            {"psave",
-             [&] {
-                 s.saveReadingPosition = value != 0;
-             }},
-            {"ssave",
-             [&] {
-                 s.saveSettingsOnClose = value != 0;
-             }},
-            {"visi",
-             [&] {
-                 s.autoHide = value != 0;
-             }},
-            {"voice",
-             [&] {
-                 s.readAloud = value != 0;
-             }},
-            {"guage",
-             [&] {
-                 s.lesson = value;
-             }},
-            {"guagen",
-             [&] {
-                 s.readingPosition = {(value - 10000) / 100, (value - 10000) % 100};
-             }},
-            {"mark",
-             [&] {
-                 s.startAtLogOn = value != 0;
-             }},
-            {"sspeed",
-             [&] {
-                 s.speechRate = value;
-             }},
-            {"stepaside", [&] {
-                 s.stepAsideForFilms = value != 0;
-             }}};
-        QVERIFY2(setters.contains(key), qPrintable(word));
-        setters.value(key)();
+        QVERIFY2(store.values.contains(word.section('=', 0, 0)), qPrintable(word));
+        store.values.insert(word.section('=', 0, 0), word.section('=', 1));
     }
+    s = loadSettings(store, 1 << 15);
 }
 
 // A caption window on fakes, with the settings a first run leaves, and the settings dialog opened over it the way
@@ -129,10 +61,5 @@ struct DialogWorld {
     DialogWorld() { world.settings = Settings(); }
     SettingsDialog& open() { return *(dialog = showSettingsDialog(world.strip, world.store, autostart)); }
 };
-
-// A click on the indicator of a check box or option button, where a click always lands on it.
-inline void clickIndicator(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
-}
 
 } // namespace parlavo::test

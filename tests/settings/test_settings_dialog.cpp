@@ -59,7 +59,8 @@ void act(SettingsDialog& d, const QString& step) {
     } else if (!how.isEmpty()) {
         QTest::keyClick(control, how == "+" ? Qt::Key_Up : how == "-" ? Qt::Key_Down : Qt::Key_Escape);
     } else {
-        clickIndicator(control);
+        // On the indicator of a check box or option button, where a click always lands.
+        QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(6, control->height() / 2));
     }
 }
 
@@ -157,7 +158,8 @@ private slots:
             QVERIFY(!dialog.isVisible());
         } else if (w.dialog) {
             // Until closing, the record keeps its timings (n, ctime, etime) whatever the boxes show.
-            QCOMPARE(recordFields(w.world.settings).mid(1, 3), recordFields(before).mid(1, 3));
+            const QRegularExpression timings("^(n|ctime|etime)=");
+            QCOMPARE(recordFields(w.world.settings).filter(timings), recordFields(before).filter(timings));
             dialog.close();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -24,13 +24,6 @@ public:
         ++syncs;
         return true;
     }
-
-    QStringList writtenKeys() const {
-        QStringList keys;
-        for (const auto& write : writes)
-            keys << write.first;
-        return keys;
-    }
 };
 
 } // namespace parlavo::test

@@ -14,7 +14,6 @@ public:
     int screenHeightPixels = 1080;
     PixelPoint pointer{5000, 5000};
     bool cursorReadable = true;
-    int topmostCalls = 0;
 
     bool pointerPosition(PixelPoint& point) override;
     bool moveWindow(QWidget* window, int x, int y, int width, int height) override;
@@ -32,10 +31,5 @@ public:
 private:
     QHash<QWidget*, QRect> mGeometry;
 };
-
-// Recorded rectangles compared as QRect print both sides when they differ.
-inline QRect toQRect(const PixelRect& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 } // namespace parlavo::test
