@@ -44,8 +44,9 @@ void CaptionStrip::placeSplash() {
     mSplash = std::make_unique<SplashWindow>();
     connect(mSplash.get(), &SplashWindow::pictureClicked, this, &CaptionStrip::splashClicked);
     const PixelRect screen = windows().screenOf(nullptr);
-    windows().moveWindow(mSplash.get(), screen.left + (screen.width() - 133) / 2, screen.top + screen.height() / 2 - 120,
-                         SplashWindow::kWidthPixels, SplashWindow::kHeightPixels);
+    windows().moveWindow(mSplash.get(), screen.left + (screen.width() - 133) / 2,
+                         screen.top + screen.height() / 2 - 120, SplashWindow::kWidthPixels,
+                         SplashWindow::kHeightPixels);
     mSplash->show();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/settings_store.h"
 #include "core/settings.h"
+#include "core/settings_store.h"
 
 #include <QTimer>
 

@@ -6,7 +6,6 @@
 #include <QJsonObject>
 #include <QList>
 
-
 namespace parlavo {
 
 namespace {

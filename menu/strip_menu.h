@@ -33,7 +33,6 @@ class StripMenu : public QObject {
     Q_OBJECT
 
 public:
-
     // The store and the autostart entry are handed on to the settings dialog.
     StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Autostart& autostart);
     ~StripMenu() override;
