@@ -40,16 +40,18 @@ function follow() {
 }
 (workspace.windowActivated || workspace.clientActivated).connect(follow);
 follow();
-let pointerReportedAt = 0;
-function reportPointer() {
-    const now = Date.now();
-    if (now - pointerReportedAt < 50)
-        return;
-    pointerReportedAt = now;
+// At most one report each 50 ms while the pointer moves, and always one for where it comes to rest.
+const pointerTimer = new QTimer();
+pointerTimer.singleShot = true;
+pointerTimer.interval = 50;
+pointerTimer.timeout.connect(function () {
     const p = workspace.cursorPos;
     callDBus(service, "%2", "org.parlavo.ActiveWindow", "pointerAt", p.x + " " + p.y);
-}
-workspace.cursorPosChanged.connect(reportPointer);
+});
+workspace.cursorPosChanged.connect(function () {
+    if (!pointerTimer.active)
+        pointerTimer.start();
+});
 )";
 
 QDBusMessage scriptingCall(const QString& method, const QVariantList& arguments) {
