@@ -31,8 +31,9 @@ windows_titled() {
 window_by_title() { windows_titled "$1" | head -n 1; }
 strip_window() { window_by_title Parlavo; }
 
-# geometry ID: "x y width height map-state" from xwininfo.
+# geometry ID: "x y width height map-state" from xwininfo (which, given no id, would wait for a click).
 geometry() {
+    [ -n "$1" ] || return 1
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
         /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State:/ {m=$NF} END {print x, y, w, h, m}'
 }
