@@ -28,8 +28,9 @@ def send_input(commands):
         time.sleep(0.03)
         s.NotifyKeyboardKeysym(dbus.UInt32(sym), False)
 
-    key(0xffe1)  # a new session loses its first key: a Shift goes first
-    time.sleep(0.1)
+    if 'key' in commands:  # a new session loses its first key: a Shift goes first
+        key(0xffe1)
+        time.sleep(0.1)
     for c in commands.split(';'):
         a = c.split()
         if not a:

@@ -4,11 +4,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
 tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wayland" && pwd)
 vnc() { "$tools/sway_vnc.py" "$XDG_RUNTIME_DIR/vnc" "$@"; }
 
-# pointer_to X Y: one motion straight there, over no window in between. GNOME takes only relative motion:
-# from the top-left corner, where with-wayland turned the hot corner off.
+# pointer_to X Y: one motion straight there, over no window in between. GNOME takes only relative motion: from
+# where the last call left the pointer, or at first from the top-left corner (with-wayland turned the hot corner off).
+pointer=()
 pointer_to() {
     case $PARLAVO_DESKTOP in
-    gnome) "$tools/gnome.py" input "home ; rel $1 $2" ;;
+    gnome) if [ ${#pointer[@]} -eq 2 ]; then "$tools/gnome.py" input rel $(($1 - pointer[0])) $(($2 - pointer[1]))
+    else "$tools/gnome.py" input "home ; rel $1 $2"; fi ;;
     kde) "$PARLAVO_TMP/kde_input" abs "$1" "$2" ;;
     sway) vnc pointer "$1" "$2" ;;
     esac
