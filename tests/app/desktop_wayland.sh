@@ -31,7 +31,8 @@ read -r strip_left strip_top _ < <(geometry "$(strip_window)")
 
 open_strip || fail "pushing against the top of the strip does not open it"
 screenshot strip-open
-pointer_to $((strip_left + 100)) 600
+pointer_to $((strip_left + 200)) $((strip_top + 10)) # a look along the line before going
+pointer_to $((strip_left + 200)) 600
 expect 20 "the strip collapses once the pointer is on the native window" collapsed
 if [ "$PARLAVO_DESKTOP" = sway ]; then finish && exit 0; fi
 

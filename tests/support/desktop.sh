@@ -3,6 +3,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
 tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wayland" && pwd)
 vnc() { "$tools/sway_vnc.py" "$XDG_RUNTIME_DIR/vnc" "$@"; }
+# On KDE one input device serves the whole test, as a user's mouse does.
+[ "$PARLAVO_DESKTOP" != kde ] || coproc KDE_INPUT { "$PARLAVO_TMP/kde_input"; }
+kde() { echo "$*" >&"${KDE_INPUT[1]}" && read -r -u "${KDE_INPUT[0]}" _; }
 
 # pointer_to X Y: one motion straight there, over no window in between. GNOME takes only relative motion: from
 # where the last call left the pointer, or at first from the top-left corner (with-wayland turned the hot corner off).
@@ -11,7 +14,7 @@ pointer_to() {
     case $PARLAVO_DESKTOP in
     gnome) if [ ${#pointer[@]} -eq 2 ]; then "$tools/gnome.py" input rel $(($1 - pointer[0])) $(($2 - pointer[1]))
     else "$tools/gnome.py" input "home ; rel $1 $2"; fi ;;
-    kde) "$PARLAVO_TMP/kde_input" abs "$1" "$2" ;;
+    kde) kde abs "$1" "$2" ;;
     sway) vnc pointer "$1" "$2" ;;
     esac
     pointer=("$1" "$2")
@@ -20,7 +23,7 @@ pointer_to() {
 click() {
     case $PARLAVO_DESKTOP in
     gnome) "$tools/gnome.py" input click ;;
-    kde) "$PARLAVO_TMP/kde_input" click ;;
+    kde) kde click ;;
     sway) vnc pointer "${pointer[@]}" 1 && vnc pointer "${pointer[@]}" 0 ;;
     esac
 }
@@ -29,7 +32,7 @@ click() {
 press() {
     case $PARLAVO_DESKTOP in
     gnome) "$tools/gnome.py" input key "$1" ;;
-    kde) "$PARLAVO_TMP/kde_input" key "$([ "$1" = F11 ] && echo 87 || echo 1)" ;;
+    kde) kde key "$([ "$1" = F11 ] && echo 87 || echo 1)" ;;
     sway) vnc key "$([ "$1" = F11 ] && echo 65480 || echo 65307)" ;;
     esac
 }
