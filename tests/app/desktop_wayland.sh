@@ -12,8 +12,8 @@ height_is() { [ "$(strip_height)" = "$1" ]; }
 collapsed() { [ "$(strip_height)" -le 2 ]; }
 top_is() { [ "$(geometry "$(strip_window)" | awk '{print $2}')" = "$1" ]; }
 menu_closed() { ! menu_is_open; }
-both_aside() { ! title_viewable Parlavo && ! title_viewable Peedy; }
-both_back() { title_viewable Parlavo && title_viewable Peedy; }
+both_aside() { ! title_viewable Parlavo && ! title_viewable "Parlavo bird"; }
+both_back() { title_viewable Parlavo && title_viewable "Parlavo bird"; }
 native_windowed() { ! native_full_screen; }
 # Pushing against the top of the strip opens it: the screen's top edge, or the top bar's lower edge on GNOME.
 open_strip() { pointer_to $((strip_left + 100)) "$strip_top" && wait_for 10 height_is 23; }
@@ -23,7 +23,7 @@ pointer_to 960 600
 "$1" 2>"$PARLAVO_TMP/parlavo.log" &
 program_pid=$!
 trap 'kill "$program_pid" 2>/dev/null || true' EXIT
-patiently "the strip" strip_is_up
+patiently "the strip and the bird" both_back
 patiently "the intro to end with the strip collapsed" collapsed
 screenshot started
 [ "$PARLAVO_DESKTOP" != gnome ] || expect 10 "the strip's top at y=32, below the top bar" top_is 32
