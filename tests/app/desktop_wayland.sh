@@ -3,27 +3,24 @@
 # film holds an idle inhibitor (KDE: while the native window is full screen); on GNOME the strip sits below the
 # top bar. sway checks the collapse alone. Runs under scripts/with-wayland, the program as $1.
 set -euo pipefail
-source "$(dirname "$0")/../menu/x11_menu_helpers.sh"
 source "$(dirname "$0")/../support/desktop.sh"
 
-printf '[Spanish]\nxxx=1\nvisi=1\n' >"$XDG_CONFIG_HOME/Orna.conf"
+write_settings xxx=1 visi=1
 strip_height() { geometry "$(strip_window)" | awk '{print $4}'; }
 height_is() { [ "$(strip_height)" = "$1" ]; }
 collapsed() { [ "$(strip_height)" -le 2 ]; }
 top_is() { [ "$(geometry "$(strip_window)" | awk '{print $2}')" = "$1" ]; }
-menu_closed() { ! menu_is_open; }
+menu_closed() { ! menu_window; }
 both_aside() { ! title_viewable Parlavo && ! title_viewable "Parlavo bird"; }
 both_back() { title_viewable Parlavo && title_viewable "Parlavo bird"; }
 native_windowed() { ! native_full_screen; }
 # Pushing against the top of the strip opens it: the screen's top edge, or the top bar's lower edge on GNOME.
 open_strip() { pointer_to $((strip_left + 100)) "$strip_top" && wait_for 10 height_is 23; }
-open_strip_menu() { open_strip && pointer_to $((strip_left + 465)) $((strip_top + 12)) && wait_for 10 menu_is_open; }
+open_strip_menu() { open_strip && pointer_to $((strip_left + 465)) $((strip_top + 12)) && wait_for 10 menu_window; }
 
 pointer_to 960 600
-"$1" 2>"$PARLAVO_TMP/parlavo.log" &
-program_pid=$!
-trap 'kill "$program_pid" 2>/dev/null || true' EXIT
-patiently "the strip and the bird" both_back
+start_program "$1"
+patiently "the bird" title_viewable "Parlavo bird"
 patiently "the intro to end with the strip collapsed" collapsed
 screenshot started
 [ "$PARLAVO_DESKTOP" != gnome ] || expect 10 "the strip's top at y=32, below the top bar" top_is 32
