@@ -4,19 +4,6 @@
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 
-# The menu: a viewable window of ours outside the window manager's care (unlike the settings dialog) that
-# is neither the strip, the splash nor one of the bird's.
-menu_window() {
-    local window
-    for window in $(xdotool search --onlyvisible --class '^parlavo$' 2>/dev/null); do
-        [ "$window" != "$(strip_window)" ] || continue
-        case "$(xdotool getwindowname "$window" 2>/dev/null)" in Version | "Parlavo bird" | "Parlavo balloon") continue ;;
-        esac
-        xwininfo -all -id "$window" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
-        is_viewable "$window" && echo "$window" && return 0
-    done
-    return 1
-}
 # The picture the menu drops from spans strip-left + 456..474 and rows 3..21; moving away first makes a real motion.
 open_menu() {
     xdotool mousemove 10 500 mousemove $((strip_left + 465)) 12

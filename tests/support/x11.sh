@@ -31,8 +31,9 @@ windows_titled() {
 window_by_title() { windows_titled "$1" | head -n 1; }
 strip_window() { window_by_title Parlavo; }
 
-# geometry ID: "x y width height map-state" from xwininfo.
+# geometry ID: "x y width height map-state" from xwininfo (which, given no id, would wait for a click).
 geometry() {
+    [ -n "$1" ] || return 1
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
         /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State:/ {m=$NF} END {print x, y, w, h, m}'
 }
@@ -73,6 +74,19 @@ file_state() { echo "$(md5sum <"$1") $(stat -c %y "$1")"; }
 # count_lines PATTERN FILE: lines of FILE matching the extended regular expression PATTERN.
 count_lines() { grep -cE "$1" "$2" || true; }
 
+# The menu: a viewable window of ours outside the window manager's care (unlike the settings dialog) that
+# is neither the strip, the splash nor one of the bird's.
+menu_window() {
+    local window
+    for window in $(xdotool search --onlyvisible --class '^parlavo$' 2>/dev/null); do
+        [ "$window" != "$(strip_window)" ] || continue
+        case "$(xdotool getwindowname "$window" 2>/dev/null)" in Version | "Parlavo bird" | "Parlavo balloon") continue ;;
+        esac
+        xwininfo -all -id "$window" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
+        is_viewable "$window" && echo "$window" && return 0
+    done
+    return 1
+}
 # skip_splash: clicks the splash picture once it shows, so that the strip comes up at once.
 skip_splash() {
     patiently "the splash" title_viewable Version
