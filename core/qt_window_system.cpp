@@ -17,9 +17,10 @@ bool QtWindowSystem::pointerPosition(PixelPoint& point) {
     // A button held on one of our windows (a drag) keeps the pointer ours wherever it goes. Otherwise the position
     // is stale once the pointer has left our windows, or once the desktop has had input that X never heard of.
     if (QGuiApplication::mouseButtons() == Qt::NoButton) {
-        // Where the compositor reports the pointer itself (KDE), a report newer than anything X said wins.
+        // Where the compositor reports the pointer itself (KDE), a report newer than anything X said wins: it
+        // knows the pointer everywhere, if up to a moment late.
         const auto native = mCompositor.pointer();
-        if (native && native->reportedMs > mPresence.lastEventMs() + kUnheardInputMs) {
+        if (native && native->reportedMs >= mPresence.lastEventMs()) {
             point = native->position;
             return true;
         }
