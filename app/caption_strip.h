@@ -156,7 +156,8 @@ private:
 
     Settings& mSettings;
     CaptionStripServices mServices;
-    LessonPlayback mPlayback{mSettings, mServices.random};
+    OwnLessonShelf mOwnLessons{OwnLessonStore(OwnLessonStore::defaultFolder())};
+    LessonPlayback mPlayback{mSettings, mServices.random, mOwnLessons};
     PositionKeeper mPositionKeeper{mServices.store, mSettings};
 
     CaptionLabel* mSpanishLine = nullptr;
