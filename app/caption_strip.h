@@ -94,6 +94,8 @@ public:
     bool pointerOverStripOrCompanions();
 
     Settings& settings() const { return mSettings; }
+    // The user's lessons, and the one that plays when chosen.
+    OwnLessonShelf& ownLessons() { return mOwnLessons; }
     WindowSystem& windows() const { return mServices.windows; }
 
     // Timer handlers; tests call them directly instead of waiting for the timers.

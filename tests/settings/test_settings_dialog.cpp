@@ -1,8 +1,11 @@
+#include "settings/own_lessons_panel.h"
 #include "tests/settings/dialog_world.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -180,7 +183,7 @@ private slots:
     // caption, choice and number shows whole and clear of its neighbours. The dialog keeps the fixed size its layout
     // asks for, its top-left corner 266.67 pixels left of and 200 above the screen's middle: off the edges of a small
     // screen. Tab stops once at each control, in an option group only at its choice, in the order the dialog has
-    // always had: timings and options interleaved, then the switches, then the lessons.
+    // always had: timings and options interleaved, then the switches, then the lessons, and then the user's own.
     void layout() {
         QApplication::setFont(QFont(QApplication::font().family(), QApplication::font().pointSize() * 2));
         DialogWorld w;
@@ -205,10 +208,10 @@ private slots:
         QApplication::setActiveWindow(&d);
         QVERIFY(QTest::qWaitForWindowActive(&d));
         const QWidgetList expected = {
-            d.timingBoxes[0],          d.timingBoxes[1],  d.timingBoxes[2],         d.playModeChoices[1],
-            d.languageOrderChoices[1], d.speechSpeedBox,  d.saveReadingPositionBox, d.autoHideBox,
-            d.startAtLogOnBox,         d.saveSettingsBox, d.stepAsideForFilmsBox,   d.lessonChoices[12],
-            d.timingBoxes[0]};
+            d.timingBoxes[0],          d.timingBoxes[1],           d.timingBoxes[2],         d.playModeChoices[1],
+            d.languageOrderChoices[1], d.speechSpeedBox,           d.saveReadingPositionBox, d.autoHideBox,
+            d.startAtLogOnBox,         d.saveSettingsBox,          d.stepAsideForFilmsBox,   d.lessonChoices[12],
+            d.ownLessons->lessonList,  d.ownLessons->importButton, d.timingBoxes[0]};
         d.timingBoxes[0]->setFocus(Qt::TabFocusReason);
         QWidgetList visited = {QApplication::focusWidget()};
         while (visited.size() < expected.size()) {
