@@ -13,7 +13,7 @@ namespace parlavo {
 
 ImportPreviewDialog::ImportPreviewDialog(const ParsedLesson& preview, const QString& name, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Import a lesson"));
+    setWindowTitle(QStringLiteral("Lesson preview"));
     rows = new QTableWidget(int(preview.firstRows.size()), preview.columnCount, this);
     rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows->horizontalHeader()->setStretchLastSection(true);

@@ -16,8 +16,8 @@ OwnLessonsPanel::OwnLessonsPanel(OwnLessonStore& store, QWidget* parent)
     lessonList->setSelectionMode(QAbstractItemView::SingleSelection);
     // A few lines show; more scroll.
     lessonList->setMaximumHeight(lessonList->fontMetrics().height() * 5);
-    importButton = new QPushButton(QStringLiteral("Import..."), this);
-    removeButton = new QPushButton(QStringLiteral("Remove"), this);
+    importButton = new QPushButton(QStringLiteral("&Import..."), this);
+    removeButton = new QPushButton(QStringLiteral("Re&move"), this);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(importButton);
     buttons->addWidget(removeButton);

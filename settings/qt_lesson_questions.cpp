@@ -31,7 +31,7 @@ std::optional<ImportChoice> QtLessonQuestions::confirm(const ParsedLesson& previ
 }
 
 bool QtLessonQuestions::replaceLesson(const QString& name) {
-    return askPlainly(mParent, QStringLiteral("Import a lesson"),
+    return askPlainly(mParent, QStringLiteral("Replace a lesson"),
                       QStringLiteral("A lesson named \"%1\" exists. Replace it?").arg(name));
 }
 
@@ -40,8 +40,9 @@ bool QtLessonQuestions::removeLesson(const QString& name) {
 }
 
 void QtLessonQuestions::tell(const QString& message, bool problem) {
-    QMessageBox box(problem ? QMessageBox::Warning : QMessageBox::Information, QStringLiteral("Import a lesson"),
-                    message, QMessageBox::Ok, mParent);
+    QMessageBox box(problem ? QMessageBox::Warning : QMessageBox::Information,
+                    problem ? QStringLiteral("Lesson not imported") : QStringLiteral("Lesson imported"), message,
+                    QMessageBox::Ok, mParent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
