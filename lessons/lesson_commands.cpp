@@ -19,8 +19,7 @@ ImportOutcome readLessonFile(const QString& path, ImportColumns columns) {
     if (!file.open(QIODevice::ReadOnly))
         return {{}, {0, file.errorString()}};
     // Read one byte past the limit rather than trust the size of something that may not be a regular file.
-    const QByteArray bytes = file.read(kLargestImport + 1);
-    return parseLesson(bytes, columns);
+    return parseLesson(file.read(kLargestImport + 1), columns);
 }
 
 QString suggestedName(const QString& path, const ParsedLesson& lesson) {

@@ -206,7 +206,7 @@ ImportOutcome readRows(const QString& text, const FileLayout& layout, bool quoti
             return refusal(
                 record.line,
                 QStringLiteral("more than %1 sentences; a lesson holds at most that many").arg(kMostSentences));
-        lesson.lines.append({spanish, english, kFirstSpeaker, true});
+        lesson.lines.append(spanish, english);
     }
     if (records.unclosedAt() != 0)
         return refusal(records.unclosedAt(), unclosedQuote());
@@ -234,14 +234,15 @@ ImportOutcome parseText(const QString& text, ImportColumns asked) {
 
 } // namespace
 
-ImportOutcome parseLesson(const QByteArray& bytes, ImportColumns columns) {
+ImportOutcome parseLesson(QByteArray bytes, ImportColumns columns) {
     if (bytes.size() > kLargestImport)
         return refusal(0, QStringLiteral("the file is larger than 10 MB"));
     int binaryLine = 0;
     const std::optional<DecodedText> decoded = decodeText(bytes, &binaryLine);
+    bytes = QByteArray(); // only the text is needed from here on, and a large file's bytes would double the peak
     if (!decoded)
         return refusal(binaryLine, QStringLiteral("this is not a text file"));
-    if (decoded->text.trimmed().isEmpty())
+    if (std::all_of(decoded->text.cbegin(), decoded->text.cend(), [](QChar c) { return c.isSpace(); }))
         return refusal(1, QStringLiteral("the file is empty"));
     ImportOutcome outcome = parseText(decoded->text, columns);
     if (!outcome.refused() && outcome.lesson.lines.isEmpty())

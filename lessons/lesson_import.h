@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lessons/sentence_catalogue.h"
+#include "lessons/own_lesson.h"
 
 #include <QByteArray>
 #include <QList>
@@ -36,8 +36,8 @@ struct ImportProblem {
 };
 
 struct ParsedLesson {
-    QString name; // as the file names it (#deck:, "name"), or empty
-    QList<LessonLine> lines;
+    QString name;    // as the file names it (#deck:, "name"), or empty
+    OwnLesson lines; // as compact as it will play: a large file's sentences as texts would cost several times more
     QList<SkippedRow> skipped;
     QStringList notices;
     // What a preview shows: the columns' names where the file gives them, the first rows as they will be read, and
@@ -54,7 +54,8 @@ struct ImportOutcome {
     bool refused() const { return !problem.reason.isEmpty(); }
 };
 
-ImportOutcome parseLesson(const QByteArray& bytes, ImportColumns columns = {});
+// The bytes are taken by value so that a caller that moves them in lets them go once they are decoded.
+ImportOutcome parseLesson(QByteArray bytes, ImportColumns columns = {});
 
 // "line 12: ..." style texts of a skipped row's reason, for listing them.
 QString skipReasonText(SkipReason reason);

@@ -51,6 +51,7 @@ ImportOutcome parseJsonLesson(const QString& text) {
         lesson.value(QLatin1String("woman")).toInt(kFirstSpeaker) == kSecondSpeaker ? kSecondSpeaker : kFirstSpeaker;
     ImportOutcome outcome;
     ParsedLesson& parsed = outcome.lesson;
+    parsed.lines.setWoman(woman);
     parsed.name = plainSentence(lesson.value(QLatin1String("name")).toString());
     parsed.columnNames = {QStringLiteral("Spanish"), QStringLiteral("English")};
     parsed.columns = {1, 2};
@@ -74,7 +75,7 @@ ImportOutcome parseJsonLesson(const QString& text) {
         }
         const int speaker = line.value(QLatin1String("speaker")).toInt(kFirstSpeaker) == kSecondSpeaker ? kSecondSpeaker
                                                                                                         : kFirstSpeaker;
-        parsed.lines.append({spanish, english, speaker, speaker == woman});
+        parsed.lines.append(spanish, english, speaker);
         if (parsed.firstRows.size() < 5)
             parsed.firstRows.append({spanish, english});
     }

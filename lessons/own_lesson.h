@@ -18,9 +18,18 @@ public:
     // `text` holds validated lines "speaker<TAB>spanish<TAB>english<LF>"; `starts` where each begins.
     OwnLesson(QByteArray text, std::vector<quint32> starts, int woman);
 
+    // Adds a sentence at the end. Its texts are as import leaves them: not empty, without tabs or line breaks.
+    void append(const QString& spanish, const QString& english, int speaker = kFirstSpeaker);
+    // Which speaker is the woman, for the voice (the first unless the file says otherwise).
+    void setWoman(int speaker) { mWoman = speaker; }
+    int woman() const { return mWoman; }
+
     int size() const { return int(mStarts.size()); }
+    bool isEmpty() const { return mStarts.empty(); }
     // The sentence at `place`, 1..size().
     LessonLine line(int place) const;
+    // The lines as stored.
+    const QByteArray& text() const { return mText; }
 
 private:
     QByteArray mText;

@@ -44,13 +44,6 @@ bool validLine(QByteArrayView line) {
     return tab > 0 && validSide(line.sliced(2, tab - 2)) && validSide(line.sliced(tab + 1));
 }
 
-int womanOf(const QList<LessonLine>& lines) {
-    const bool secondIsWoman = std::any_of(lines.cbegin(), lines.cend(), [](const LessonLine& line) {
-        return (line.speaker == kFirstSpeaker) != line.saidByWoman;
-    });
-    return secondIsWoman ? kSecondSpeaker : kFirstSpeaker;
-}
-
 } // namespace
 
 OwnLessonStore::OwnLessonStore(QString folder) : mFolder(std::move(folder)) {}
@@ -94,10 +87,10 @@ bool OwnLessonStore::contains(const QString& name) const {
     return QFile::exists(pathOf(name));
 }
 
-bool OwnLessonStore::save(const QString& name, const QList<LessonLine>& lines, QString* error) {
+bool OwnLessonStore::save(const QString& name, const OwnLesson& lesson, QString* error) {
     if (*error = nameProblem(name); !error->isEmpty())
         return false;
-    if (lines.isEmpty() || lines.size() > kMostSentences) {
+    if (lesson.isEmpty() || lesson.size() > kMostSentences) {
         *error = QStringLiteral("a lesson holds 1 to %1 sentences").arg(kMostSentences);
         return false;
     }
@@ -107,12 +100,9 @@ bool OwnLessonStore::save(const QString& name, const QList<LessonLine>& lines, Q
     }
     QSaveFile file(pathOf(name));
     if (file.open(QIODevice::WriteOnly)) {
-        QByteArray text = QByteArray(kHeading) + '\t' + QByteArray::number(lines.size()) + '\t' +
-                          QByteArray::number(womanOf(lines)) + '\n';
-        for (const LessonLine& line : lines)
-            text +=
-                QByteArray::number(line.speaker) + '\t' + line.spanish.toUtf8() + '\t' + line.english.toUtf8() + '\n';
-        file.write(text);
+        file.write(QByteArray(kHeading) + '\t' + QByteArray::number(lesson.size()) + '\t' +
+                   QByteArray::number(lesson.woman()) + '\n');
+        file.write(lesson.text());
         if (file.commit())
             return true;
     }

@@ -29,7 +29,7 @@ public:
     QList<OwnLessonEntry> list() const;
     bool contains(const QString& name) const;
     // Writes the lesson, replacing one of the same name. False with `error` set when nothing changed.
-    bool save(const QString& name, const QList<LessonLine>& lines, QString* error);
+    bool save(const QString& name, const OwnLesson& lesson, QString* error);
     bool remove(const QString& name, QString* error);
     // The lesson, checked line by line as any untrusted file; nothing, with `error`, when it is damaged.
     std::optional<OwnLesson> load(const QString& name, QString* error) const;

@@ -10,8 +10,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes =
         size > 0 ? QByteArray(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1)) : QByteArray();
     const parlavo::ImportOutcome outcome = parlavo::parseLesson(bytes, {(asked & 0x70) >> 4, asked & 0x07});
-    for (const parlavo::LessonLine& line : outcome.lesson.lines)
-        if (line.spanish.isEmpty() || line.english.isEmpty())
+    // What is read must read back as the store will check it: two texts on every line.
+    const parlavo::OwnLesson& lesson = outcome.lesson.lines;
+    for (int place = 1; place <= lesson.size(); ++place) {
+        const parlavo::LessonLine line = lesson.line(place);
+        if (line.spanish.isEmpty() || line.english.isEmpty() || line.spanish.contains(u'\t') ||
+            line.english.contains(u'\n'))
             __builtin_trap();
+    }
     return 0;
 }

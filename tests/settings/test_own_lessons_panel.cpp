@@ -81,7 +81,9 @@ private slots:
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         OwnLessonStore store(OwnLessonStore::defaultFolder());
         QString error;
-        QVERIFY(store.save("Mine", {{"Uno", "One"}}, &error));
+        OwnLesson mine;
+        mine.append("Uno", "One");
+        QVERIFY(store.save("Mine", mine, &error));
         DialogWorld w;
         w.world.settings.ownLesson = {playing, 0};
         SettingsDialog& d = w.open();
