@@ -8,12 +8,10 @@ using namespace parlavo::test;
 
 namespace {
 
-// Steps, separated by "; ": the bird's own calls ("show", "hide", "speak Hola", "wave");
-// "answer" (the voice renders the oldest line it was given as the silent voice does: a word every 428 ms, the beak
-// wide open 100 ms into each), "answer nothing"; "stall" (the sound stops moving); "at 500" (the clock moves to 500 ms
-// and the bird catches up; logs "@500"); "idle?" (logs "idle" when nothing is under way and no timer runs, else
-// "busy"); "expect WARNING" (standard error is to get it: each comes once per process, with the first row that earns
-// it). Steps that start with "muted" have no sound device.
+// Steps, separated by "; ": the bird's calls ("show", "hide", "speak Hola", "wave"); "answer" (the voice renders the
+// oldest line as the silent voice does: a word every 428 ms), "answer nothing"; "stall" (the sound stops); "at 500"
+// (the clock moves, logs "@500"); "idle?" ("idle" when nothing is under way and no timer runs); "expect WARNING" (once
+// per process, with the first row that earns it); "muted" first: no sound device.
 QString perform(const QString& steps) {
     BirdParts parts = fakeBirdParts();
     QStringList& calls = partsLog.calls;
@@ -99,9 +97,6 @@ private slots:
                "word -; render Hasta luego; balloon Hasta luego; word Hasta; @956; beak open; @1712; beak shut; "
                "word -; @2712; balloon shut; idle";
         // The voice has five seconds to render a line.
-        QTest::newRow("voice answers just in time: spoken")
-            << "show; speak uno; at 4999; answer"
-            << "appear; render uno; @4999; balloon uno; sound uno; word uno";
         QTest::newRow("voice too slow: line dropped; later lines silent, one at a time, while it is stuck")
             << "expect the voice did not answer in time; show; speak uno; at 5000; speak dos; speak tres; at 5500"
             << "appear; render uno; @5000; balloon dos; mute dos; word dos; @5500; word -; balloon tres; mute tres; "

@@ -1,6 +1,5 @@
-# The demo's bird without a compositor, under openbox (places windows where they ask) or i3 (centres floating
-# ones): placed in the free area's corner, only the bird showing, above normal windows without frames, taskbar
-# entries or the keyboard; the balloon beside it while it speaks, dragged along; hidden and shown where it was.
+# The demo's bird under openbox or i3, without a compositor: in the free area's corner, only the bird showing, above
+# normal windows without frames, taskbar entries or the keyboard; its balloon beside it; dragged, hidden, shown.
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 work=$PARLAVO_TMP

@@ -1,7 +1,6 @@
-# The strip beside a native window on a real Wayland desktop: it collapses once the pointer leaves it for the native
-# window, its menu closes with it or with a click on that window, and the strip and the bird step aside while a
-# film holds an idle inhibitor (KDE: while the native window is full screen); on GNOME the strip sits below the
-# top bar. sway checks the collapse alone. Runs under scripts/with-wayland, the program as $1.
+# The strip beside a native window on a real Wayland desktop (scripts/with-wayland, the program as $1): it collapses
+# once the pointer leaves for the native window, its menu closes with it or with a click there, and the strip and the
+# bird step aside while a film holds an idle inhibitor or (KDE) the native window is full screen. sway: the collapse.
 set -euo pipefail
 source "$(dirname "$0")/../support/desktop.sh"
 

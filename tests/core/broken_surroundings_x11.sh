@@ -9,8 +9,7 @@ root=false
 [ "$(id -u)" -ne 0 ] || root=true
 trap 'for m in "$PARLAVO_TMP"/*/config "$PARLAVO_TMP"/*/runtime; do ! mountpoint -q "$m" || umount -l "$m"; done' EXIT
 
-# row NAME: fresh settings, runtime, home and shared temporary folders; $conf is the settings file, $log the
-# program's standard error.
+# row NAME: fresh settings, runtime, home and temporary folders; $conf is the settings file, $log standard error.
 row() {
     name=$1 dir=$PARLAVO_TMP/$1
     conf=$dir/config/Orna.conf log=$dir/stderr
@@ -29,9 +28,8 @@ healthy_file() {
 untouched() { expect_eq "$(file_state "$conf")" "$before" "$name: the settings file"; }
 saved() { XDG_CONFIG_HOME=$dir/config setting "$1"; }
 
-# start [unprivileged] [system=FOLDER] [no-runtime-folder] [second-copy]: starts the program with the row's
-# folders, as nobody, with FOLDER seen as /etc/xdg, or without XDG_RUNTIME_DIR, and waits for its strip; then a
-# second copy started the same way must wake it and end with status 0.
+# start [unprivileged] [system=FOLDER] [no-runtime-folder] [second-copy]: starts the program in the row's folders
+# (as nobody, FOLDER as /etc/xdg, no XDG_RUNTIME_DIR) and waits for its strip; a second copy must wake it.
 start() {
     local prefix=() runtime=(XDG_RUNTIME_DIR="$dir/runtime") arg command status=0
     for arg; do
@@ -53,8 +51,8 @@ start() {
     expect_eq "$(windows_titled Parlavo | wc -l)" 1 "$name: strips after a second copy"
 }
 
-# stop_saying [PATTERN]: SIGTERM ends the program with status 0; its standard error holds one line matching
-# PATTERN and, but for its notice that it has no sound, no other of its own (Qt's warnings are Qt's).
+# stop_saying [PATTERN]: SIGTERM ends the program with status 0; standard error has one line of its own, matching
+# PATTERN, besides the notice that it has no sound.
 stop_saying() {
     end_copy "$pid"
     expect_eq "$exit_status" 0 "$name: exit status"
@@ -148,10 +146,4 @@ ln -s "$dir/target" "$dir/tmp/runtime-$(id -un)"
 run "cannot be used either \\(it is a symbolic link\\); starting without the single-copy lock" no-runtime-folder
 expect_eq "$(ls -A "$dir/target")" "" "$name: files in the link's target"
 
-row foreign-fallback-folder
-if needs_root hand_over "$dir"; then
-    mkdir -m 700 "$dir/tmp/runtime-nobody"
-    run "cannot be used either \\(it belongs to another user\\); starting without the single-copy lock" unprivileged \
-        no-runtime-folder
-fi
 echo "broken_surroundings_x11: passed"

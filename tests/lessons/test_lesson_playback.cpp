@@ -62,13 +62,11 @@ private slots:
         row("position in another lesson", true, 3, {5, 12}, {}, {3, 1});
         row("line 0 of the lesson", true, 10, {10, 0}, {}, {10, 1});
         row("course: next lesson", true, 0, {1, 35}, {}, {2, 1});
-        row("course: line 0", true, 0, {10, 0}, {}, {10, 1});
         row("course: last line", true, 0, {19, 34}, {}, {19, 34});
         row("course starts over", true, 0, {19, 35}, {}, {1, 1});
         row("random: smallest", false, 5, {7, 12}, {0.0f}, {5, 1});
         row("random: largest", false, 5, {7, 12}, {largest}, {5, 34});
         row("random course: first", false, 0, {7, 12}, {0.0f, 0.0f}, {1, 1});
-        row("random course: last", false, 0, {7, 12}, {largest, largest}, {17, 34});
         row("random course: lesson 1", false, 0, {7, 12}, {0.5f, 0.0f}, {1, 18});
     }
     void nextSentence() {

@@ -7,8 +7,6 @@
 
 using namespace parlavo;
 
-Q_DECLARE_METATYPE(parlavo::ReadingPosition)
-
 class TestSentenceCatalogue : public QObject {
     Q_OBJECT
 
@@ -47,32 +45,6 @@ private slots:
         QCOMPARE(women, (QSet<bool>{true, false}));
     }
 
-    void linesHoldTheirText_data() {
-        QTest::addColumn<ReadingPosition>("position");
-        QTest::addColumn<QString>("spanish");
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<int>("speaker");
-        QTest::newRow("greeting keeps its blank") << ReadingPosition{1, 1} << "¡Hola! ¡Buenos días! "
-                                                  << "Hello. Good morning." << kFirstSpeaker;
-        QTest::newRow("greeting answered")
-            << ReadingPosition{1, 2} << "¡Buenos días! ¿Qué tal?" << QString() << kSecondSpeaker;
-        QTest::newRow("farewell keeps its apostrophe") << ReadingPosition{1, 17} << "¡Adiós!"
-                                                       << "'Bye." << kFirstSpeaker;
-        QTest::newRow("cafe opening") << ReadingPosition{11, 1} << "Oiga, por favor."
-                                      << "Excuse me, please." << kFirstSpeaker;
-    }
-    void linesHoldTheirText() {
-        QFETCH(ReadingPosition, position);
-        QFETCH(QString, spanish);
-        QFETCH(QString, english);
-        QFETCH(int, speaker);
-        const LessonLine& line = lessonLine(position);
-        QCOMPARE(line.spanish, spanish);
-        if (!english.isNull())
-            QCOMPARE(line.english, english);
-        QCOMPARE(line.speaker, speaker);
-    }
-
     // Texts are short and use only the course's alphabet; both languages pass the spelling check.
     void everyTextIsShortAndSpelledRight_data() {
         QTest::addColumn<QString>("dictionary");
@@ -100,14 +72,6 @@ private slots:
         QVERIFY(hunspell.waitForFinished());
         QCOMPARE(hunspell.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(hunspell.readAllStandardOutput()), QString());
-    }
-
-    void lessonNamesFollowTheCourse() {
-        QCOMPARE(lessonNames().join(u'|'),
-                 QStringLiteral("Entire|Say hello|Say more about yourself|Introduce your family|Say what you do|"
-                                "Say where you live|Say where you're from|Introduce your friends|Shopping one|"
-                                "Shopping two|Shopping three|Go to a cafe|Go to a hotel|Go to a restaurant|"
-                                "Go to places|Go traveling|Healthy Living|Shows and events"));
     }
 };
 

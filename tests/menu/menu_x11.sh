@@ -4,15 +4,6 @@
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 
-# The picture the menu drops from spans strip-left + 456..474 and rows 3..21; moving away first makes a real motion.
-open_menu() {
-    xdotool mousemove 10 500 mousemove $((strip_left + 465)) 12
-    wait_until "the menu" menu_window
-    read -r menu_left menu_top menu_width menu_height _ < <(geometry "$(menu_window)")
-}
-# click_menu_item PERCENT: the item at that fraction of the menu's height. The items are Settings, Read
-# aloud, Repeat sentence, About, a separator, Website, E-mail, a separator and Exit.
-click_menu_item() { xdotool mousemove $((menu_left + menu_width / 2)) $((menu_top + menu_height * $1 / 100)) click 1; }
 about_is_up() {
     for w in $(xdotool search --onlyvisible --name '^Version$' 2>/dev/null); do geometry "$w"; done | grep -q '^855 400 210 280 '
 }

@@ -1,25 +1,18 @@
-# The settings dialog as a real window under a window manager: titled "Setting...", framed with a close
-# box, its client area's top-left corner 266.67 pixels left of and 200 above the screen's middle, fixed at the
-# size its layout asked for, and ticking "Start with windows start" then pressing Escape writes the autostart entry.
-# $1 is the program that opens the dialog over a caption window.
+# The settings dialog, opened from the program's menu, as a real window under a window manager: titled
+# "Setting...", framed with a close box, its client area's top-left corner 266.67 pixels left of and 200 above
+# the screen's middle, fixed at the size its layout asked for, back when minimised, and Escape closes it and
+# saves its settings while the program runs on.
 set -euo pipefail
-
-probe=$(realpath "$1")
-entry="$XDG_CONFIG_HOME/autostart/Spanish.desktop"
-
 source "$(dirname "$0")/../support/x11.sh"
 
 dialog_window() { xdotool search --onlyvisible --name '^Setting\.\.\.$' 2>/dev/null | head -n 1; }
 dialog_is_up() { [ -n "$(dialog_window)" ]; }
-entry_exists() { [ -f "$entry" ]; }
-probe_has_quit() { ! is_running "$probe_pid"; }
 
-"$probe" >"$PARLAVO_TMP/probe.out" &
-probe_pid=$!
-trap 'kill "$probe_pid" 2>/dev/null || true' EXIT
-
+write_settings xxx=1 # not a first run, so only the dialog writes the timings
+start_program "$1"
+open_menu
+click_menu_item 6
 wait_until "the dialog to be mapped" dialog_is_up
-read -r logon_x logon_y <"$PARLAVO_TMP/probe.out"
 window=$(dialog_window)
 
 # The window manager may still be reparenting the window; the client's position settles with its frame.
@@ -49,19 +42,14 @@ dialog_viewable() { is_viewable "$window"; }
 wait_until "the minimised dialog to come back" dialog_viewable
 dialog_active() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex_id "$window")\$"; }
 wait_until "the dialog that came back to have the keyboard" dialog_active
-# Openbox is still finishing the restore for a moment after the window is mapped again; a click that lands then
-# sends the focus to openbox itself, and the Escape below would be lost.
+# Openbox is still finishing the restore for a moment after the window is mapped again; a key that lands then
+# goes to openbox itself.
 sleep 1
 
-entry_exists && fail "an autostart entry exists before the dialog wrote one"
-xdotool mousemove --window "$window" "$logon_x" "$logon_y" click 1
+expect_eq "$(setting etime)" "" "the timings stored before the dialog closed"
 xdotool key Escape
-wait_until "the dialog to close and the program to quit" probe_has_quit
-wait "$probe_pid" || fail "the program ended with status $?"
-trap - EXIT
-
-entry_exists || fail "no autostart entry at $entry"
-grep -qx "Exec=$probe" "$entry" || fail "Exec line is '$(grep Exec "$entry")', expected the program $probe"
-desktop-file-validate "$entry" || fail "the entry is not a valid desktop entry"
-grep -qx 'mark=1' "$XDG_CONFIG_HOME/Orna.conf" || fail "the store does not hold mark=1"
+wait_until "the dialog to close" eval '! dialog_is_up'
+expect_eq "$(setting etime) $(setting ctime)" "5 3" "the timings the closed dialog saved"
+is_running "$pid" || fail "the program ended with the dialog"
+end_program
 echo "PASS"

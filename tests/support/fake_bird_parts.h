@@ -8,10 +8,9 @@
 
 namespace parlavo::test {
 
-// The real bird's parts as fakes that write what they are asked into one log, on a clock the test moves by hand.
-// The voice: "render Hola amigo", "cancel", "voice es+f3", "rate 150"; the sound: "sound Hola" ("mute Hola" for speech
-// without samples), "stop"; the stage: "appear", "balloon Hola" ("balloon woman Hola" for another speaker),
-// "word Hola" or "word -" for none, "beak open" when it opens wide, "beak shut", "balloon shut", "wave", "disappear".
+// The real bird's parts as fakes that log what they are asked, on a clock the test moves by hand: "render Hola",
+// "cancel", "voice es+f3", "rate 150", "sound Hola" ("mute Hola" without samples), "stop", "appear", "balloon Hola"
+// ("balloon woman Hola"), "word Hola" or "word -", "beak open", "beak shut", "balloon shut", "wave", "disappear".
 struct BirdPartsLog {
     QStringList calls;
     qint64 now = 0;

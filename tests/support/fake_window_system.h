@@ -15,11 +15,23 @@ public:
     PixelPoint pointer{5000, 5000};
     bool cursorReadable = true;
 
-    bool pointerPosition(PixelPoint& point) override;
-    bool moveWindow(QWidget* window, int x, int y, int width, int height) override;
-    bool placeOnTop(QWidget* window, int x, int y, int width, int height) override;
+    bool pointerPosition(PixelPoint& point) override {
+        point = cursorReadable ? pointer : point;
+        return cursorReadable;
+    }
+    bool moveWindow(QWidget* window, int x, int y, int width, int height) override {
+        mGeometry[window] = QRect(x, y, width, height);
+        return true;
+    }
+    bool placeOnTop(QWidget* window, int x, int y, int width, int height) override {
+        return moveWindow(window, x, y, width, height);
+    }
     void keepOnTop(QWidget*) override {}
-    bool windowRect(QWidget* window, PixelRect& rect) override;
+    bool windowRect(QWidget* window, PixelRect& rect) override {
+        const QRect g = mGeometry.value(window);
+        rect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+        return true;
+    }
     std::optional<ActiveWindow> active;
     std::optional<ActiveWindow> activeWindow() override { return active; }
     PixelRect screenOf(QWidget*) override { return {0, 0, screenWidthPixels, screenHeightPixels}; }

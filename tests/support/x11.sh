@@ -15,8 +15,7 @@ wait_for() {
         sleep 0.1
     done
 }
-# wait_until DESCRIPTION COMMAND...: waits up to ten seconds for COMMAND, or fails saying what it waited for;
-# patiently does the same for a minute, for a start-up on a busy machine.
+# wait_until DESCRIPTION COMMAND...: waits ten seconds for COMMAND or fails; patiently waits a minute.
 wait_until() { wait_for 10 "${@:2}" || fail "timed out waiting for $1"; }
 patiently() { wait_for 60 "${@:2}" || fail "timed out waiting for $1"; }
 
@@ -65,8 +64,7 @@ is_above() {
     [ -n "$a" ] && [ -n "$b" ] && [ "$a" -lt "$b" ]
 }
 
-# setting KEY: the value stored under [Spanish] in the test's Orna.conf; write_settings KEY=VALUE... writes
-# a settings file holding only these keys.
+# setting KEY: the value stored in the test's Orna.conf; write_settings KEY=VALUE... writes only these keys.
 setting() { sed -n "s/^$1=//p" "$XDG_CONFIG_HOME/Orna.conf"; }
 write_settings() { printf '%s\n' '[Spanish]' "$@" >"$XDG_CONFIG_HOME/Orna.conf"; }
 # file_state FILE: contents and modification time, to see that a file was left alone.
@@ -74,8 +72,7 @@ file_state() { echo "$(md5sum <"$1") $(stat -c %y "$1")"; }
 # count_lines PATTERN FILE: lines of FILE matching the extended regular expression PATTERN.
 count_lines() { grep -cE "$1" "$2" || true; }
 
-# The menu: a viewable window of ours outside the window manager's care (unlike the settings dialog) that
-# is neither the strip, the splash nor one of the bird's.
+# The menu: a viewable override-redirect window of ours that is neither the strip, the splash nor the bird's.
 menu_window() {
     local window
     for window in $(xdotool search --onlyvisible --class '^parlavo$' 2>/dev/null); do
@@ -87,13 +84,23 @@ menu_window() {
     done
     return 1
 }
+# open_menu: moves the pointer onto the strip's picture (strip-left + 456..474, rows 3..21), from away so that it
+# is a real motion, and sets menu_left, menu_top, menu_width and menu_height once the menu shows.
+open_menu() {
+    xdotool mousemove 10 500 mousemove $((strip_left + 465)) $((strip_top + 12))
+    wait_until "the menu" menu_window
+    read -r menu_left menu_top menu_width menu_height _ < <(geometry "$(menu_window)")
+}
+# click_menu_item PERCENT: the item at that fraction of the menu's height. The items are Settings, Read
+# aloud, Repeat sentence, About, a separator, Website, E-mail, a separator and Exit.
+click_menu_item() { xdotool mousemove $((menu_left + menu_width / 2)) $((menu_top + menu_height * $1 / 100)) click 1; }
 # skip_splash: clicks the splash picture once it shows, so that the strip comes up at once.
 skip_splash() {
     patiently "the splash" title_viewable Version
     xdotool mousemove --window "$(window_by_title Version)" 100 100 click 1
 }
-# start_program PROGRAM [skip-splash]: starts it (standard error to $PARLAVO_TMP/parlavo.log, ended with the
-# script), waits for the strip and sets pid, strip_left, strip_top, strip_width and strip_height.
+# start_program PROGRAM [skip-splash]: starts it (standard error to $PARLAVO_TMP/parlavo.log), waits for the
+# strip and sets pid, strip_left, strip_top, strip_width and strip_height.
 start_program() {
     "$1" 2>>"$PARLAVO_TMP/parlavo.log" &
     pid=$!
@@ -123,13 +130,12 @@ running_count() {
     echo "$n"
 }
 
-# As root, permission bits stop nothing: the prefix `unprivileged` runs a program as nobody then (else it is
-# empty), and `hand_over` gives files to that user.
+# As root, permission bits stop nothing: `unprivileged` runs a program as nobody then, `hand_over` gives it files.
 unprivileged=()
 [ "$(id -u)" -ne 0 ] || unprivileged=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups --)
 hand_over() { [ "$(id -u)" -ne 0 ] || chown -R nobody: "$@"; }
 
-# record WAV COMMAND...: records what the sound server of scripts/with-pulse plays while COMMAND runs.
+# record WAV COMMAND...: records what scripts/with-pulse's server plays while COMMAND runs; loud: not silence.
 record() {
     local wav=$1 recorder status=0
     parec -d parlavo_test.monitor --file-format=wav --format=s16le --rate=22050 --channels=1 "$wav" &
@@ -139,6 +145,5 @@ record() {
     wait "$recorder" || true
     return "$status"
 }
-# rms WAV: its RMS amplitude. loud WAV: it holds speech, not silence or hiss.
 rms() { sox "$1" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}'; }
 loud() { awk -v r="$(rms "$1")" 'BEGIN {exit !(r >= 0.02)}'; }
