@@ -168,7 +168,9 @@ std::optional<ColumnChoice> columnsToRead(ImportColumns asked, const Sample& sam
 ImportOutcome readRows(const QString& text, const FileLayout& layout, bool quoting, ImportColumns asked,
                        bool* strayQuote) {
     DelimitedRecords sampling(text, layout.separator, quoting, layout.bodyLine, layout.bodyStart);
-    const Sample sample = takeSample(sampling, layout);
+    Sample sample = takeSample(sampling, layout);
+    if (!layout.columnsLine.isEmpty())
+        sample.header = layout.columnsLine.split(layout.separator);
     if (sampling.unclosedAt() != 0)
         return refusal(sampling.unclosedAt(), unclosedQuote());
     ImportProblem problem;
@@ -180,8 +182,6 @@ ImportOutcome readRows(const QString& text, const FileLayout& layout, bool quoti
     ParsedLesson& lesson = outcome.lesson;
     lesson.name = layout.deck;
     lesson.columnNames = sample.header;
-    if (!layout.columnsLine.isEmpty())
-        lesson.columnNames = layout.columnsLine.split(layout.separator);
     lesson.firstRows = sample.rows.mid(0, kPreviewRows);
     lesson.columns = {columns->spanish + 1, columns->english + 1};
     lesson.columnCount = sample.columnCount;

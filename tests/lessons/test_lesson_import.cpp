@@ -50,6 +50,11 @@ private slots:
             << "Escribe <b> así | Write that like this"
             << ""
             << "Comida y bebida" << false;
+        QTest::newRow("Anki #columns names the languages")
+            << "anki_named_columns.txt" << 0 << 0 << "2,1" << 2 << "Hotel | Hotel"
+            << "Chocolate | Chocolate"
+            << ""
+            << "" << false;
         QTest::newRow("quoted field over two lines")
             << "anki_multiline.txt" << 0 << 0 << "1,2" << 2 << "Dijo \"hola\" y se fue | He said \"hello\""
             << "Buenas noches | Good night"
