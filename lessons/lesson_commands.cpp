@@ -48,10 +48,13 @@ int importLesson(const ImportRequest& request, OwnLessonStore& store, QTextStrea
     }
     for (const QString& notice : lesson.notices)
         out << request.file << ": " << notice << Qt::endl;
-    out << "Imported \"" << name << "\": " << lesson.lines.size() << " sentences, Spanish from column "
+    const auto counted = [](qsizetype n, const char* what) {
+        return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(what)).arg(n == 1 ? "" : "s");
+    };
+    out << "Imported \"" << name << "\": " << counted(lesson.lines.size(), "sentence") << ", Spanish from column "
         << lesson.columns.spanish << ", English from column " << lesson.columns.english << Qt::endl;
     if (!lesson.skipped.isEmpty())
-        out << lesson.skipped.size() << " rows skipped:" << Qt::endl;
+        out << counted(lesson.skipped.size(), "row") << " skipped:" << Qt::endl;
     for (const SkippedRow& row : lesson.skipped.mid(0, kSkippedListed))
         out << request.file << ':' << row.line << ": " << skipReasonText(row.reason) << Qt::endl;
     if (lesson.skipped.size() > kSkippedListed)
