@@ -81,9 +81,10 @@ int main(int argc, char* argv[]) {
     QtWindowSystem windows;
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
+    SystemWallClock clock;
     SpeakingBird bird(makeBirdParts());
     Settings settings;
-    CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition});
+    CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition, clock});
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &strip, &CaptionStrip::activateFromAnotherCopy);
     TerminationWatcher termination;

@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace parlavo {
 
 namespace {
@@ -63,7 +65,8 @@ CaptionStrip::CaptionStrip(Settings& settings, CaptionStripServices services, QW
         {&mColourStripTimer, &CaptionStrip::onColourStripTick},
         {&mEnglishRiseTimer, &CaptionStrip::onEnglishRiseTick},
         {&mSpanishEntryTimer, &CaptionStrip::onSpanishEntryTick},
-        {&mPlaybackTimer, &CaptionStrip::onPlaybackTick}};
+        {&mPlaybackTimer, &CaptionStrip::onPlaybackTick},
+        {&mPauseTimer, &CaptionStrip::onPauseEnd}};
     for (const auto& [timer, handler] : timers) {
         // Precise timers keep a display cycle at its nominal length.
         timer->setTimerType(Qt::PreciseTimer);
@@ -74,6 +77,7 @@ CaptionStrip::CaptionStrip(Settings& settings, CaptionStripServices services, QW
     mEnglishRiseTimer.setInterval(50);
     mSpanishEntryTimer.setInterval(80);
     mPlaybackTimer.setInterval(100);
+    mPauseTimer.setSingleShot(true);
 }
 
 CaptionStrip::~CaptionStrip() = default;
@@ -100,11 +104,20 @@ void CaptionStrip::buildControls() {
 bool CaptionStrip::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && watched == mSpanishLine)
         return showLineToolTip(static_cast<QHelpEvent*>(event));
+    if (std::find(mCompanions.begin(), mCompanions.end(), watched) != mCompanions.end()) {
+        if (event->type() == QEvent::Hide)
+            followPointerWhilePaused();
+        return false;
+    }
     if (watched == mMenuPicture) {
         if (event->type() == QEvent::MouseMove && menuPictureEnabled())
             emit menuPictureHovered();
         return false;
     }
+    // A paused strip is not dragged: its line stays where the lessons will come back.
+    if (isPaused())
+        return event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove ||
+               event->type() == QEvent::MouseButtonRelease;
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         // Any button on any label drags; the grab is where the press happened, from the event itself: by the time
@@ -180,7 +193,7 @@ void CaptionStrip::setMenuPictureEnabled(bool enabled) {
 
 void CaptionStrip::resumeAfterSideWindow() {
     mMenuPicture->setEnabled(true);
-    if (mIntroCountdown <= 2 && !mPlaybackTimer.isActive())
+    if (!isPaused() && mIntroCountdown <= 2 && !mPlaybackTimer.isActive())
         startPlayback();
 }
 
@@ -207,8 +220,10 @@ int CaptionStrip::topEdge() const {
     return windows().workAreaOf(const_cast<CaptionStrip*>(this)).top;
 }
 
+// A companion that goes while the strip is paused may leave the pointer off the open strip.
 void CaptionStrip::addCompanion(QWidget* window) {
     mCompanions.push_back(window);
+    window->installEventFilter(this);
 }
 
 bool CaptionStrip::pointerOverCompanion(const PixelPoint& pointer) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/bird.h"
+#include "app/pause.h"
 #include "app/position_keeper.h"
 #include "caption/caption_effects.h"
 #include "caption/drag.h"
@@ -35,6 +36,7 @@ struct CaptionStripServices {
     Bird& bird;
     RandomSource& random;
     IdleInhibition& idleInhibition;
+    WallClock& clock;
 };
 
 // The caption window: a borderless strip at the top edge of the screen that shows one sentence at a time, drives
@@ -83,6 +85,12 @@ public:
     // The bird speaks at the settings' rate from its next line on.
     void applySpeechRate();
     bool steppedAside() const { return mSteppedAside; }
+    // Pauses the lessons: the strip shrinks to its line, the bird goes and falls silent, the lesson holds its place,
+    // and nothing ticks until one single-shot timer brings it all back at the end, which is kept across restarts.
+    void pause(PauseLength length);
+    // Ends a pause now; nothing happens when none runs.
+    void resume();
+    bool isPaused() const { return mSettings.pausedUntil.isValid(); }
     // The splash picture was clicked: skip the rest of the splash's wait.
     void splashClicked();
     // Another copy asked to be shown: bring the strip to the front.
@@ -102,6 +110,7 @@ public:
     void onEnglishRiseTick();
     void onSpanishEntryTick();
     void onPlaybackTick();
+    void onPauseEnd();
 
     // What shows, for tests and the benchmarks.
     QString spanishCaption() const;
@@ -109,6 +118,8 @@ public:
     int englishTop() const { return mEnglishTop; }
     const Sentence& sentence() const { return mSentence; }
     bool isPlaying() const { return mPlaybackTimer.isActive(); }
+    // No timer runs but the one that ends a pause.
+    bool isIdle() const;
     bool isOpen() const;
     bool isDragging() const { return mDragging; }
     // The colour the band along the lower edge is drawn in, or an invalid colour when it is erased.
@@ -125,6 +136,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     class View;
@@ -138,6 +151,9 @@ private:
     void stepAsideForFullScreen();
     void pacePointerTicks();
     void showBird(bool shown);
+    void settlePauseAtStart();
+    void holdForPause();
+    void followPointerWhilePaused();
     void applyIntroStep();
     void showCaptionWindow();
     void closeSplash();
@@ -172,6 +188,7 @@ private:
     QTimer mEnglishRiseTimer;
     QTimer mSpanishEntryTimer;
     QTimer mPlaybackTimer;
+    QTimer mPauseTimer;
 
     Sentence mSentence;
     int mIntroCountdown = 0; // start-up countdown in pointer ticks
@@ -189,6 +206,8 @@ private:
     // The animations and the playback that stepping aside held, to be let go on coming back.
     std::vector<QTimer*> mHeldForFullScreen;
     std::vector<QWidget*> mCompanions;
+    // The caption effects a pause stopped midway, to go on from where they were.
+    std::vector<QTimer*> mHeldForPause;
 };
 
 } // namespace parlavo

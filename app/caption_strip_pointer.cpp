@@ -81,7 +81,7 @@ void CaptionStrip::pacePointerTicks() {
 
 void CaptionStrip::setBirdShown(bool shown) {
     mBirdShown = shown;
-    if (!mSteppedAside)
+    if (!mSteppedAside && !isPaused())
         showBird(shown);
 }
 

@@ -14,8 +14,10 @@ constexpr int kIntroAfterSplashClick = 50;
 } // namespace
 
 void CaptionStrip::start() {
-    mServices.bird.show();
     mSettings = loadSettings(mServices.store, windows().screenOf(nullptr).width());
+    settlePauseAtStart();
+    if (!isPaused())
+        mServices.bird.show();
     applySpeechRate();
     mPositionKeeper.markStored();
     setGeometryPixels(mSettings.stripLeft, topEdge(), kWidth, kOpenHeight);
@@ -37,6 +39,8 @@ void CaptionStrip::start() {
 
     windows().placeOnTop(this, mSettings.stripLeft, topEdge(), kWidth, kOpenHeight);
     settleAtTopEdge();
+    if (isPaused())
+        holdForPause();
 }
 
 // The splash stands in the screen's middle, a little above it.
@@ -80,6 +84,7 @@ bool CaptionStrip::saveAtExit() {
 }
 
 void CaptionStrip::stopForShutdown() {
+    mPauseTimer.stop();
     mPointerTimer.stop();
     mPlaybackTimer.stop();
 }

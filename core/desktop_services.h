@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QUrl>
 
@@ -18,6 +19,13 @@ public:
     virtual ~RandomSource() = default;
     virtual void reseedFromClock() = 0;
     virtual float next() = 0;
+};
+
+// The date and the time of day, for what happens at a time the user chose.
+class WallClock {
+public:
+    virtual ~WallClock() = default;
+    virtual QDateTime now() const = 0;
 };
 
 } // namespace parlavo

@@ -23,4 +23,9 @@ private:
     std::uint64_t mReseeds = 0;
 };
 
+class SystemWallClock final : public WallClock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
 } // namespace parlavo

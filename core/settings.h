@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+
 namespace parlavo {
 
 // Where sequence play reads next: a lesson and a line in it. Lessons 1 to 17 can be chosen; 18 and 19 replay
@@ -33,7 +35,8 @@ struct Settings {
     bool startAtLogOn = false;
     int speechRate = 150; // words a minute, 80..300
     bool stepAsideForFilms = true;
-    int stripLeft = 0; // the strip's left edge on the screen, in pixels
+    int stripLeft = 0;     // the strip's left edge on the screen, in pixels
+    QDateTime pausedUntil; // when a pause ends; invalid while the lessons play
 
     // In sequence play with position saving on, the reading position is kept across runs.
     bool keepsReadingPosition() const { return saveReadingPosition && inSequence; }

@@ -100,6 +100,12 @@ void writeFirstRunDefaults(SettingsStore& store, int screenWidth) {
     store.sync();
 }
 
+// The end of a pause is an instant, kept in UTC so a change of time zone or of daylight saving time keeps it.
+QDateTime readPauseEnd(SettingsStore& store) {
+    const QDateTime end = QDateTime::fromString(store.readSetting(key("pauseuntil")).trimmed(), Qt::ISODate);
+    return end.isValid() ? end.toLocalTime() : QDateTime();
+}
+
 } // namespace
 
 Settings loadSettings(SettingsStore& store, int screenWidth) {
@@ -121,6 +127,7 @@ Settings loadSettings(SettingsStore& store, int screenWidth) {
     s.startAtLogOn = readNumber(store, "mark", 0) != 0;
     s.speechRate = std::clamp(readNumber(store, "sspeed", 150), 80, 300);
     s.stepAsideForFilms = readNumber(store, "stepaside", 1) != 0;
+    s.pausedUntil = readPauseEnd(store);
     const std::optional<double> left = parseNumber(store.readSetting(key("left")));
     s.stripLeft =
         clampStripLeft(pixelsOf(left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth)), screenWidth);
@@ -156,6 +163,12 @@ bool saveExitSettings(SettingsStore& store, const Settings& s) {
     store.writeSetting(key("left"), decimal(static_cast<float>(s.stripLeft * kTwipsPerPixel)));
     if (s.keepsReadingPosition())
         store.writeSetting(key("guagen"), decimal(sentenceId(s.readingPosition)));
+    return store.sync();
+}
+
+bool savePause(SettingsStore& store, const Settings& s) {
+    store.writeSetting(key("pauseuntil"),
+                       s.pausedUntil.isValid() ? s.pausedUntil.toUTC().toString(Qt::ISODate) : QString());
     return store.sync();
 }
 

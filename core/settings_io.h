@@ -26,4 +26,7 @@ bool saveExitSettings(SettingsStore& store, const Settings& settings);
 // program runs. Returns false when the store could not be written.
 bool saveReadingPosition(SettingsStore& store, const Settings& settings);
 
+// Writes when the pause ends, or that none is running, at once: a restart during a pause stays paused.
+bool savePause(SettingsStore& store, const Settings& settings);
+
 } // namespace parlavo

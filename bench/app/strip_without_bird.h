@@ -28,8 +28,9 @@ struct StripWithoutBird {
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
     NoBird bird;
+    SystemWallClock clock;
     Settings settings;
-    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition}};
+    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition, clock}};
 };
 
 } // namespace parlavo

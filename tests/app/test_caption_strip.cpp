@@ -1,6 +1,7 @@
 #include "app/shutdown.h"
 #include "app/splash_window.h"
 #include "caption/caption_effects.h"
+#include "caption/caption_label.h"
 #include "tests/support/fake_services.h"
 
 #include <QHelpEvent>
@@ -131,6 +132,89 @@ private slots:
         QVERIFY(!check());
         world.settings.stepAsideForFilms = true;
         QVERIFY(check());
+    }
+
+    // A pause shrinks the strip to its line, sends the bird away, holds the lesson where it is and leaves nothing
+    // ticking; its end is kept at once, and the pause's one timer brings everything back at that time, not before.
+    // Pointing at the line opens an empty strip that says until when.
+    void pauseHoldsTheLessonUntilItsEnd_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QDateTime>("end");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("notice");
+        const QDate today(2026, 12, 7);
+        QTest::newRow("half an hour") << int(PauseLength::HalfHour) << QDateTime(today, QTime(10, 30))
+                                      << QDateTime(today, QTime(10, 30)).toUTC().toString(Qt::ISODate)
+                                      << "Paused until 10:30";
+        QTest::newRow("until tomorrow") << int(PauseLength::UntilMorning) << QDateTime(today.addDays(1), QTime(6, 0))
+                                        << QDateTime(today.addDays(1), QTime(6, 0)).toUTC().toString(Qt::ISODate)
+                                        << "Paused until 06:00 tomorrow";
+    }
+    void pauseHoldsTheLessonUntilItsEnd() {
+        QFETCH(int, length);
+        QFETCH(QDateTime, end);
+        FakeWorld world;
+        CaptionStrip& strip = world.strip;
+        world.startAndTick(80);
+        strip.onPlaybackTick();
+        strip.onSpanishEntryTick();
+        const QString shown = strip.spanishCaption();
+        world.bird.calls.clear();
+        strip.pause(PauseLength(length));
+        QVERIFY(strip.isPaused() && strip.isIdle());
+        QCOMPARE(world.bird.calls, QStringList{"hide"});
+        QCOMPARE(world.windows.geometry(&strip).height(), 1);
+        QTEST(world.store.values.value("pauseuntil"), "stored");
+        strip.setBirdShown(true);
+        strip.repeatSentence();
+        QCOMPARE(world.bird.calls, QStringList{"hide"});
+
+        world.windows.pointer = {900, 0};
+        QEnterEvent enter(QPointF(1, 0), QPointF(1, 0), QPointF(900, 0));
+        QCoreApplication::sendEvent(&strip, &enter);
+        QCOMPARE(world.windows.geometry(&strip).height(), CaptionStrip::kOpenHeight);
+        QTEST(strip.toolTip(), "notice");
+        QVERIFY(!qobject_cast<CaptionLabel*>(strip.childAt(20, 8)));
+
+        world.clock.time = end.addSecs(-1);
+        strip.onPauseEnd();
+        QVERIFY(strip.isPaused());
+        world.clock.time = end;
+        strip.onPauseEnd();
+        QVERIFY(!strip.isPaused() && strip.isPlaying());
+        QCOMPARE(world.bird.calls.last(), QStringLiteral("show"));
+        QCOMPARE(world.store.values.value("pauseuntil"), QString());
+        QCOMPARE(strip.spanishCaption(), shown);
+        QCOMPARE(world.windows.geometry(&strip).height(), CaptionStrip::kOpenHeight);
+    }
+
+    // A restart during a pause comes up paused, without the splash or the bird, and resumes at the stored time; a
+    // pause that ended meanwhile, or an unreadable one, is forgotten. An end set further away than a day is cut to a
+    // day.
+    void restartDuringPause_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QDateTime>("resumesAt"); // invalid: not paused
+        const QDateTime now(QDate(2026, 12, 7), QTime(10, 0));
+        QTest::newRow("paused") << now.addSecs(600).toUTC().toString(Qt::ISODate) << now.addSecs(600);
+        QTest::newRow("ended") << now.addSecs(-1).toUTC().toString(Qt::ISODate) << QDateTime();
+        QTest::newRow("unreadable") << "soon" << QDateTime();
+        QTest::newRow("a year away") << now.addYears(1).toUTC().toString(Qt::ISODate) << now.addDays(1);
+    }
+    void restartDuringPause() {
+        QFETCH(QString, stored);
+        QFETCH(QDateTime, resumesAt);
+        FakeWorld world;
+        world.store.values = {{"xxx", "1"}, {"pauseuntil", stored}};
+        world.strip.start();
+        QCOMPARE(world.strip.isPaused(), resumesAt.isValid());
+        QCOMPARE(world.bird.calls, resumesAt.isValid() ? QStringList{"hide"} : QStringList{"show"});
+        QCOMPARE(world.strip.splash() == nullptr, resumesAt.isValid());
+        if (!resumesAt.isValid())
+            return;
+        QVERIFY(world.strip.isVisible() && world.strip.isIdle());
+        world.clock.time = resumesAt;
+        world.strip.onPauseEnd();
+        QVERIFY(world.strip.isPlaying() && world.strip.isVisible());
     }
 
     // A checkpoint saves and the program runs on; the session's end saves once; Exit saves once.

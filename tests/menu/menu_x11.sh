@@ -11,7 +11,7 @@ open_menu() {
     read -r menu_left menu_top menu_width menu_height _ < <(geometry "$(menu_window)")
 }
 # click_menu_item PERCENT: the item at that fraction of the menu's height. The items are Settings, Read
-# aloud, Repeat sentence, About, a separator, Website, E-mail, a separator and Exit.
+# aloud, Repeat sentence, Pause, About, a separator, Website, E-mail, a separator and Exit.
 click_menu_item() { xdotool mousemove $((menu_left + menu_width / 2)) $((menu_top + menu_height * $1 / 100)) click 1; }
 about_is_up() {
     for w in $(xdotool search --onlyvisible --name '^Version$' 2>/dev/null); do geometry "$w"; done | grep -q '^855 400 210 280 '
@@ -26,7 +26,7 @@ menu_right=$((menu_left + menu_width)) picture_right=$((strip_left + 474)) strip
     fail "menu's top at $menu_top, the strip's bottom at $strip_bottom"
 
 for close in "mousemove 960 540 click 1" "key Escape"; do
-    click_menu_item 48
+    click_menu_item 52
     wait_until "the About window centred on the screen" about_is_up
     xdotool $close
     wait_until "the About window to go after $close" eval '! about_is_up'

@@ -26,9 +26,10 @@ int main(int argc, char* argv[]) {
     QtWindowSystem windows;
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
+    SystemWallClock clock;
     test::FakeBird bird;
     Settings settings = loadSettings(store, windows.screenOf(nullptr).width());
-    CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition});
+    CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition, clock});
 
     SettingsDialog* dialog = showSettingsDialog(strip, store, systemAutostart());
     const QPoint logOn = dialog->startAtLogOnBox->mapTo(dialog, QPoint(6, dialog->startAtLogOnBox->height() / 2));

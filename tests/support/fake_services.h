@@ -34,6 +34,13 @@ public:
     bool held() const override { return isHeld; }
 };
 
+// Stands still until a test moves it; Monday 7 December 2026, 10:00 local time at first.
+class FakeWallClock final : public WallClock {
+public:
+    QDateTime time{QDate(2026, 12, 7), QTime(10, 0)};
+    QDateTime now() const override { return time; }
+};
+
 // Everything a caption window needs, in memory; `strip` is built on them.
 struct FakeWorld {
     Settings settings;
@@ -42,7 +49,8 @@ struct FakeWorld {
     FakeBird bird;
     FakeRandomSource random;
     FakeIdleInhibition idleInhibition;
-    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition}};
+    FakeWallClock clock;
+    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition, clock}};
 
     // Runs the start-up and then the given number of pointer ticks.
     void startAndTick(int ticks) {
