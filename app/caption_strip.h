@@ -84,6 +84,8 @@ public:
     void repeatSentence();
     // The bird speaks at the settings' rate from its next line on.
     void applySpeechRate();
+    // The settings dialog changed the settings: what follows them is told.
+    void announceSettingsChanged() { emit settingsChanged(); }
     bool steppedAside() const { return mSteppedAside; }
     // Pauses the lessons: the strip shrinks to its line, the bird goes and falls silent, the lesson holds its place,
     // and nothing ticks until one single-shot timer brings it all back at the end, which is kept across restarts.
@@ -131,6 +133,7 @@ signals:
     void menuPictureHovered();
     // The strip collapsed or stepped aside: what hangs from it has nothing to stand on.
     void withdrew();
+    void settingsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

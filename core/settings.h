@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDateTime>
+#include <QKeySequence>
+
+#include <array>
 
 namespace parlavo {
 
@@ -17,6 +20,11 @@ inline constexpr int kLastLesson = 19;
 inline constexpr int kLinesPerLesson = 34;
 
 enum class LanguageOrder { SpanishFirst, EnglishFirst };
+
+// The commands a key can start from any window, in the order of Settings::shortcuts. A new one is a row here, its key
+// in the file (settings_io.cpp) and what it does and is called (app/global_shortcuts.cpp); the build checks the rows.
+enum class Command { RepeatSentence, PauseOrResume };
+inline constexpr std::size_t kCommandCount = 2;
 
 // Everything the user can set, and the reading position, as the program works with them. Only the store code
 // (settings_io.cpp) knows how the settings file spells them.
@@ -35,8 +43,9 @@ struct Settings {
     bool startAtLogOn = false;
     int speechRate = 150; // words a minute, 80..300
     bool stepAsideForFilms = true;
-    int stripLeft = 0;     // the strip's left edge on the screen, in pixels
-    QDateTime pausedUntil; // when a pause ends; invalid while the lessons play
+    int stripLeft = 0;                                 // the strip's left edge on the screen, in pixels
+    QDateTime pausedUntil;                             // when a pause ends; invalid while the lessons play
+    std::array<QKeySequence, kCommandCount> shortcuts; // by Command; an empty sequence is none
 
     // In sequence play with position saving on, the reading position is kept across runs.
     bool keepsReadingPosition() const { return saveReadingPosition && inSequence; }

@@ -100,6 +100,35 @@ void writeFirstRunDefaults(SettingsStore& store, int screenWidth) {
     store.sync();
 }
 
+// Each command's key in the file and its default. A cleared key is stored as "none", since an absent key takes the
+// default; a key is stored in Qt's portable text ("Ctrl+Alt+R").
+struct StoredShortcut {
+    const char* name;
+    QKeyCombination defaultKey;
+};
+constexpr StoredShortcut kShortcuts[] = {{"keyrepeat", Qt::CTRL | Qt::ALT | Qt::Key_R},
+                                         {"keypause", Qt::CTRL | Qt::ALT | Qt::Key_P}};
+static_assert(std::size(kShortcuts) == kCommandCount);
+const QString kNoShortcut = QStringLiteral("none");
+
+QKeySequence readShortcut(SettingsStore& store, const StoredShortcut& entry) {
+    const QString text = store.readSetting(key(entry.name)).trimmed();
+    if (text == kNoShortcut)
+        return QKeySequence();
+    const QKeySequence stored = QKeySequence::fromString(text, QKeySequence::PortableText);
+    if (text.isEmpty() || stored.isEmpty() || stored[0].key() == Qt::Key_unknown)
+        return QKeySequence(entry.defaultKey);
+    return QKeySequence(stored[0]);
+}
+
+void writeShortcuts(SettingsStore& store, const Settings& s) {
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        store.writeSetting(key(kShortcuts[i].name), s.shortcuts[i].isEmpty()
+                                                        ? kNoShortcut
+                                                        : s.shortcuts[i].toString(QKeySequence::PortableText));
+    }
+}
+
 // The end of a pause is an instant, kept in UTC so a change of time zone or of daylight saving time keeps it.
 QDateTime readPauseEnd(SettingsStore& store) {
     const QDateTime end = QDateTime::fromString(store.readSetting(key("pauseuntil")).trimmed(), Qt::ISODate);
@@ -128,6 +157,8 @@ Settings loadSettings(SettingsStore& store, int screenWidth) {
     s.speechRate = std::clamp(readNumber(store, "sspeed", 150), 80, 300);
     s.stepAsideForFilms = readNumber(store, "stepaside", 1) != 0;
     s.pausedUntil = readPauseEnd(store);
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        s.shortcuts[i] = readShortcut(store, kShortcuts[i]);
     const std::optional<double> left = parseNumber(store.readSetting(key("left")));
     s.stripLeft =
         clampStripLeft(pixelsOf(left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth)), screenWidth);
@@ -155,6 +186,7 @@ bool saveDialogSettings(SettingsStore& store, const Settings& s) {
                                    {"stepaside", flag(s.stepAsideForFilms)}};
     for (const StoredNumber& entry : values)
         store.writeSetting(key(entry.name), decimal(entry.value));
+    writeShortcuts(store, s);
     return store.sync();
 }
 

@@ -12,6 +12,7 @@ class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
 class QGroupBox;
+class QKeySequenceEdit;
 class QLabel;
 class QLayout;
 class QRadioButton;
@@ -52,6 +53,7 @@ public:
     QCheckBox* autoHideBox = nullptr;
     QCheckBox* startAtLogOnBox = nullptr;
     QCheckBox* stepAsideForFilmsBox = nullptr;
+    std::array<QKeySequenceEdit*, kCommandCount> shortcutBoxes{}; // by Command
 
 public slots:
     // Escape asks a dialog to reject; this one has nothing to reject, and closes the way its close box does.
@@ -69,6 +71,7 @@ private:
     QLayout* buildTimingsAndSwitches();
     QSpinBox* addTimingRow(QGridLayout& grid, int row, const QString& lead, int minimum, int maximum,
                            const QString& tail, QLabel*& leadLabel, int tailColumns = 1);
+    QLayout* buildShortcutRows();
     void orderTabStops();
     void enterOptionGroupsAtTheirChoice();
     void onPlayModeChanged();

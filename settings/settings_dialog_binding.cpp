@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QKeySequenceEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -25,6 +26,8 @@ void SettingsDialog::fillFromRecord() {
     timingBoxes[1]->setValue(mSettings.spanishSeconds);
     timingBoxes[2]->setValue(mSettings.englishSeconds);
     speechSpeedBox->setValue(mSettings.speechRate);
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        shortcutBoxes[i]->setKeySequence(mSettings.shortcuts[i]);
 
     playModeChoices[mSettings.inSequence ? 1 : 0]->setChecked(true);
     languageOrderChoices[mSettings.languageOrder == LanguageOrder::SpanishFirst ? 0 : 1]->setChecked(true);
@@ -62,6 +65,11 @@ void SettingsDialog::commitChoices() {
     mSettings.spanishSeconds = timingBoxes[1]->value();
     mSettings.englishSeconds = timingBoxes[2]->value();
     mSettings.speechRate = speechSpeedBox->value();
+    // A key is one combination; what the box took after the first is dropped.
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const QKeySequence keys = shortcutBoxes[i]->keySequence();
+        mSettings.shortcuts[i] = keys.isEmpty() ? QKeySequence() : QKeySequence(keys[0]);
+    }
 
     if (mSettings.saveSettingsOnClose) {
         applyStartAtLogOn(mAutostart, mSettings.startAtLogOn);

@@ -1,3 +1,4 @@
+#include "app/global_shortcuts.h"
 #include "lessons/sentence_catalogue.h"
 #include "settings/settings_dialog.h"
 
@@ -6,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -51,6 +53,7 @@ void SettingsDialog::buildControls() {
     page->addWidget(lessonFrame);
     page->addLayout(buildPlayChoices());
     page->addLayout(buildTimingsAndSwitches());
+    page->addLayout(buildShortcutRows());
     for (QRadioButton* mode : playModeChoices)
         connect(mode, &QRadioButton::toggled, this, &SettingsDialog::onPlayModeChanged);
     orderTabStops();
@@ -106,6 +109,20 @@ QLayout* SettingsDialog::buildTimingsAndSwitches() {
     return grid;
 }
 
+// A key per command, taken from any window; the clear button leaves a command without one.
+QLayout* SettingsDialog::buildShortcutRows() {
+    auto* grid = new QGridLayout;
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        QLabel* lead = plainLabel(commandCaption(Command(i)) + QStringLiteral(" key"), this);
+        shortcutBoxes[i] = new QKeySequenceEdit(this);
+        shortcutBoxes[i]->setClearButtonEnabled(true);
+        lead->setBuddy(shortcutBoxes[i]);
+        grid->addWidget(lead, int(i), 0);
+        grid->addWidget(shortcutBoxes[i], int(i), 1);
+    }
+    return grid;
+}
+
 // "<lead> [number] <tail>", the tail spanning `tailColumns` columns.
 QSpinBox* SettingsDialog::addTimingRow(QGridLayout& grid, int row, const QString& lead, int minimum, int maximum,
                                        const QString& tail, QLabel*& leadLabel, int tailColumns) {
@@ -120,7 +137,7 @@ QSpinBox* SettingsDialog::addTimingRow(QGridLayout& grid, int row, const QString
 }
 
 // Tab visits the whole course, the first timings, the options and the switches in the order they were first
-// laid out, then the rest of the lessons, the right column before the left.
+// laid out, then the rest of the lessons, the right column before the left, then the keys.
 void SettingsDialog::orderTabStops() {
     std::vector<QWidget*> stops = {
         lessonChoices[0], timingBoxes[0],          timingBoxes[1],     playModeChoices[0],
@@ -129,6 +146,8 @@ void SettingsDialog::orderTabStops() {
         saveSettingsBox,  stepAsideForFilmsBox};
     stops.insert(stops.end(), lessonChoices.begin() + kLeftColumnLessons, lessonChoices.end());
     stops.insert(stops.end(), lessonChoices.begin() + 1, lessonChoices.begin() + kLeftColumnLessons);
+    // Last, since in a key box Tab is a key like any other.
+    stops.insert(stops.end(), shortcutBoxes.begin(), shortcutBoxes.end());
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops[i - 1], stops[i]);
 }

@@ -1,3 +1,4 @@
+#include "app/global_shortcuts.h"
 #include "app/shutdown.h"
 #include "app/splash_window.h"
 #include "caption/caption_effects.h"
@@ -5,12 +6,30 @@
 #include "tests/support/fake_services.h"
 
 #include <QHelpEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 #include <QtGui/private/qguiapplication_p.h>
 
 using namespace parlavo;
 using namespace parlavo::test;
+
+namespace {
+
+// Holds what it is given but the keys another program is said to hold.
+class FakeGlobalKeys final : public GlobalKeys {
+public:
+    QList<QKeySequence> heldElsewhere, held;
+    QList<QKeySequence> grab(const QList<QKeySequence>& keys) override {
+        held.clear();
+        QList<QKeySequence> failed;
+        for (const QKeySequence& key : keys)
+            (heldElsewhere.contains(key) ? failed : held) << key;
+        return failed;
+    }
+};
+
+} // namespace
 
 // The caption strip on fakes: start-up, the intro, the caption effects, playback and the session.
 class TestCaptionStrip : public QObject {
@@ -215,6 +234,31 @@ private slots:
         world.clock.time = resumesAt;
         world.strip.onPauseEnd();
         QVERIFY(world.strip.isPlaying() && world.strip.isVisible());
+    }
+
+    // The settings' keys are taken at start and again when the settings change; one held elsewhere is said once. Each
+    // starts its command: the pause key pauses and resumes, the repeat key has the bird say the line again.
+    void shortcutsStartTheirCommands() {
+        FakeWorld world;
+        FakeGlobalKeys keys;
+        keys.heldElsewhere = {QKeySequence(QStringLiteral("Ctrl+Alt+R"))};
+        GlobalShortcuts shortcuts(world.strip, keys);
+        QSignalSpy said(&shortcuts, &GlobalShortcuts::keyTaken);
+        world.startAndTick(80);
+        world.strip.onPlaybackTick();
+        shortcuts.apply();
+        world.settings.shortcuts[1] = QKeySequence(QStringLiteral("Meta+F9"));
+        world.strip.announceSettingsChanged();
+        QCOMPARE(keys.held, QList<QKeySequence>{QKeySequence(QStringLiteral("Meta+F9"))});
+        QCOMPARE(said.count(), 1);
+        QCOMPARE(said.first().first().value<QKeySequence>(), QKeySequence(QStringLiteral("Ctrl+Alt+R")));
+        keys.pressed(int(Command::PauseOrResume));
+        QCOMPARE(world.settings.pausedUntil, world.clock.time.addSecs(30 * 60));
+        keys.pressed(int(Command::PauseOrResume));
+        QVERIFY(!world.strip.isPaused());
+        world.bird.calls.clear();
+        keys.pressed(int(Command::RepeatSentence));
+        QCOMPARE(world.bird.calls, (QStringList{"stop", "say:" + world.strip.sentence().text.spanish}));
     }
 
     // A checkpoint saves and the program runs on; the session's end saves once; Exit saves once.

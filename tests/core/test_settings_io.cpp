@@ -59,6 +59,11 @@ private slots:
         row("left of the screen", "left", "-300", "0");
         row("beyond the right edge", "left", "40000", "21690");
         row("left not a number", "left", "wide", "12405");
+        row("shortcut absent", "keyrepeat", "", "Ctrl+Alt+R");
+        row("shortcut cleared", "keypause", "none", "none");
+        row("shortcut changed", "keypause", "Meta+Shift+F9", "Meta+Shift+F9");
+        row("shortcut's second key dropped", "keypause", "Ctrl+K, Ctrl+L", "Ctrl+K");
+        row("shortcut unreadable", "keyrepeat", "Ctrl+Banana", "Ctrl+Alt+R");
     }
     void storedValuesAreRepaired() {
         QFETCH(QString, key);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -33,7 +34,8 @@ QString shownChoices(const SettingsDialog& d) {
 // One step on the dialog: "autoHide", "schedule", "logOn", "saving", "lesson3", "mode1" (play mode) or "order1"
 // (language order) clicks that control; "box0+", "box0-" and "lesson3!" press Up, Down and Escape on a control;
 // "box0=12" selects the text of a timing box and types 12; "speed" is the speech speed's box; "exit" ends the
-// program, which destroys the dialog without closing it.
+// program, which destroys the dialog without closing it. "key0-" clears a command's key box; "key1+" types
+// Ctrl+Shift+K then Ctrl+L into one.
 void act(SettingsDialog& d, const QString& step) {
     if (step == QLatin1String("exit")) {
         delete &d;
@@ -49,11 +51,17 @@ void act(SettingsDialog& d, const QString& step) {
                                  {"logOn", d.startAtLogOnBox},      {"saving", d.saveSettingsBox},
                                  {"films", d.stepAsideForFilmsBox}, {"lesson", at(d.lessonChoices)},
                                  {"mode", at(d.playModeChoices)},   {"order", at(d.languageOrderChoices)},
-                                 {"box", at(d.timingBoxes)},        {"speed", d.speechSpeedBox}}
+                                 {"box", at(d.timingBoxes)},        {"speed", d.speechSpeedBox},
+                                 {"key", at(d.shortcutBoxes)}}
             .value(parts.captured(1));
     QVERIFY2(control, qPrintable(step));
     const QString how = parts.captured(3);
-    if (how.startsWith('=')) {
+    if (auto* keys = qobject_cast<QKeySequenceEdit*>(control); keys && how == "-") {
+        keys->clear();
+    } else if (keys) {
+        QTest::keyClick(keys, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(keys, Qt::Key_L, Qt::ControlModifier);
+    } else if (how.startsWith('=')) {
         QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(control, how.mid(1));
     } else if (!how.isEmpty()) {
@@ -119,6 +127,8 @@ private slots:
         addRow("saving off throughout", {"ssave=0", "", choices, chosen, ""});
         addRow("saving switched off", {"", "", choices + " saving", chosen + " ssave=0", ""});
         addRow("saving switched on", {"ssave=0", "", choices + " saving", chosen + " ssave=1", "write@0 saved"});
+        // A key box keeps the first combination typed; a cleared one leaves its command without a key.
+        addRow("command keys", {"", "", "key0- key1+", "keyrepeat=none keypause=Ctrl+Shift+K", "remove@0 saved"});
         addRow("stepping aside for films cleared", {"", "", "films", "stepaside=0", "remove@0 saved"});
 
         // Escape on any control closes the dialog the way its close box does.
@@ -180,7 +190,8 @@ private slots:
     // caption, choice and number shows whole and clear of its neighbours. The dialog keeps the fixed size its layout
     // asks for, its top-left corner 266.67 pixels left of and 200 above the screen's middle: off the edges of a small
     // screen. Tab stops once at each control, in an option group only at its choice, in the order the dialog has
-    // always had: timings and options interleaved, then the switches, then the lessons.
+    // always had: timings and options interleaved, then the switches, then the lessons; then the command keys, where
+    // Tab is recorded as a key.
     void layout() {
         QApplication::setFont(QFont(QApplication::font().family(), QApplication::font().pointSize() * 2));
         DialogWorld w;
@@ -208,7 +219,7 @@ private slots:
             d.timingBoxes[0],          d.timingBoxes[1],  d.timingBoxes[2],         d.playModeChoices[1],
             d.languageOrderChoices[1], d.speechSpeedBox,  d.saveReadingPositionBox, d.autoHideBox,
             d.startAtLogOnBox,         d.saveSettingsBox, d.stepAsideForFilmsBox,   d.lessonChoices[12],
-            d.timingBoxes[0]};
+            d.shortcutBoxes[0]};
         d.timingBoxes[0]->setFocus(Qt::TabFocusReason);
         QWidgetList visited = {QApplication::focusWidget()};
         while (visited.size() < expected.size()) {
