@@ -57,29 +57,6 @@ private slots:
         QCOMPARE(menu.world.settings.readAloud, voice);
     }
 
-    // The pause submenu offers the three lengths, and Resume alone while paused.
-    void pauseSubmenuOffersResumeWhilePaused() {
-        MenuWorld menu;
-        StripMenu& strip = menu.stripMenu;
-        const auto offered = [&strip] {
-            emit strip.pauseMenu->aboutToShow();
-            QStringList captions;
-            for (QAction* command : strip.pauseMenu->actions()) {
-                if (command->isVisible())
-                    captions << command->text();
-            }
-            return captions;
-        };
-        const QStringList lengths = {"For &30 minutes", "For an &hour", "Until &tomorrow"};
-        QCOMPARE(offered(), lengths);
-        strip.pauseCommands[1]->trigger();
-        QCOMPARE(menu.world.settings.pausedUntil, menu.world.clock.time.addSecs(3600));
-        QCOMPARE(offered(), QStringList{"&Resume"});
-        strip.resumeCommand->trigger();
-        QVERIFY(!menu.world.strip.isPaused());
-        QCOMPARE(offered(), lengths);
-    }
-
     // While the settings dialog or About is open the menu stays shut, however it is asked for; once the window has
     // gone the menu opens again, and only once while it is open. The intro starts playback only while the picture is
     // enabled: About closed while the intro runs leaves that to the intro, About open over the intro's end holds
