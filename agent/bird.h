@@ -19,6 +19,8 @@ public:
     virtual void wave() = 0;
     // Words a minute for the lines it says from now on.
     virtual void setSpeechRate(int wordsPerMinute) = 0;
+    // The balloon's text, in per cent of its normal size, from its next line on.
+    virtual void setTextScale(int percent) = 0;
     // Cuts off what it is doing and forgets what waits, so that what comes next starts at once.
     virtual void stop() = 0;
     // Hides once it has done everything asked of it and its balloon has gone, unless show() comes first.

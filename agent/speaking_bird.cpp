@@ -54,6 +54,10 @@ void SpeakingBird::setSpeechRate(int wordsPerMinute) {
     parts_.voice->setSpeechRate(wordsPerMinute);
 }
 
+void SpeakingBird::setTextScale(int percent) {
+    parts_.stage->setTextScale(percent);
+}
+
 void SpeakingBird::stop() {
     performance_.interrupt();
 }

@@ -33,6 +33,7 @@ public:
     void say(const QString& text, Speaker speaker) override;
     void wave() override;
     void setSpeechRate(int wordsPerMinute) override;
+    void setTextScale(int percent) override;
     void stop() override;
     void hideWhenDone() override;
 

@@ -47,13 +47,14 @@ class CaptionStrip : public QWidget {
 
 public:
     static constexpr int kWidth = 477;
-    static constexpr int kOpenHeight = 23;
+    static constexpr int kOpenHeight = 23; // at the normal text size
     static constexpr int kCollapsedHeight = 1;
     static constexpr int kPointerTickMs = 60;
     // Pointer ticks between two questions about a full-screen window; an idle strip's ticks come this many times
     // less often, each standing for as many.
     static constexpr int kStepAsideCheckTicks = 8;
-    // Where the menu picture's right edge and the open strip's bottom lie, from the strip's top-left corner.
+    // Where the menu picture's right edge and the open strip's bottom lie, from the strip's top-left corner, at the
+    // normal text size.
     static constexpr QPoint kMenuAnchor{474, 23};
 
     CaptionStrip(Settings& settings, CaptionStripServices services, QWidget* parent = nullptr);
@@ -84,8 +85,11 @@ public:
     void repeatSentence();
     // The bird speaks at the settings' rate from its next line on.
     void applySpeechRate();
-    // The settings dialog changed the settings: what follows them is told.
-    void announceSettingsChanged() { emit settingsChanged(); }
+    // The settings dialog changed the settings: the text size applies, and what follows them is told.
+    void announceSettingsChanged();
+    // The open strip's height at the chosen text size, and where the menu hangs from.
+    int openHeight() const { return scaled(kOpenHeight); }
+    QPoint menuAnchor() const { return {kMenuAnchor.x(), openHeight()}; }
     bool steppedAside() const { return mSteppedAside; }
     // Pauses the lessons: the strip shrinks to its line, the bird goes and falls silent, the lesson holds its place,
     // and nothing ticks until one single-shot timer brings it all back at the end, which is kept across restarts.
@@ -146,6 +150,9 @@ private:
     class View;
 
     void buildControls();
+    int scaled(int pixels) const;
+    void layOutText();
+    void applyTextSize();
     bool showLineToolTip(QHelpEvent* event);
     void showSentence(const Sentence& sentence);
     void speakCurrentLine();
@@ -198,6 +205,7 @@ private:
     int mEntryStep = 0;
     int mRiseStep = 0;
     int mEnglishTop = 0;
+    int mTextScale = 100; // per cent
     ColourSlots mStripColours;
     bool mDragging = false;
     PixelRect mRecordedRect;

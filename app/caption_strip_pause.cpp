@@ -127,7 +127,7 @@ void CaptionStrip::followPointerWhilePaused() {
     if (open == wasOpen)
         return;
     const PixelRect r = currentRect();
-    setGeometryPixels(r.left, r.top, r.width(), open ? kOpenHeight : kCollapsedHeight);
+    setGeometryPixels(r.left, r.top, r.width(), open ? openHeight() : kCollapsedHeight);
     onColourStripTick();
     if (!open)
         emit withdrew();

@@ -23,7 +23,7 @@ void CaptionStrip::autoHideStep() {
     const bool open = stripStaysOpen(mIntroCountdown, mSettings.autoHide, mRecordedRect, pointer, wasOpen) ||
                       (wasOpen && pointer && pointerOverCompanion(*pointer));
     const PixelRect r = currentRect();
-    setGeometryPixels(r.left, r.top, r.width(), open ? kOpenHeight : kCollapsedHeight);
+    setGeometryPixels(r.left, r.top, r.width(), open ? openHeight() : kCollapsedHeight);
     if (wasOpen && !open)
         emit withdrew();
     windows().keepOnTop(this);
@@ -120,7 +120,7 @@ void CaptionStrip::endDrag() {
 // drag measure from is recorded.
 void CaptionStrip::settleAtTopEdge() {
     const PixelRect r = currentRect();
-    setGeometryPixels(r.left, topEdge(), r.width(), kOpenHeight);
+    setGeometryPixels(r.left, topEdge(), r.width(), openHeight());
     windows().windowRect(this, mRecordedRect);
 }
 

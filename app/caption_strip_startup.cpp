@@ -19,8 +19,9 @@ void CaptionStrip::start() {
     if (!isPaused())
         mServices.bird.show();
     applySpeechRate();
+    applyTextSize();
     mPositionKeeper.markStored();
-    setGeometryPixels(mSettings.stripLeft, topEdge(), kWidth, kOpenHeight);
+    setGeometryPixels(mSettings.stripLeft, topEdge(), kWidth, openHeight());
     hide();
 
     placeSplash();
@@ -37,7 +38,7 @@ void CaptionStrip::start() {
     mIntroCountdown = kIntroTicks;
     showSentence(mPlayback.next());
 
-    windows().placeOnTop(this, mSettings.stripLeft, topEdge(), kWidth, kOpenHeight);
+    windows().placeOnTop(this, mSettings.stripLeft, topEdge(), kWidth, openHeight());
     settleAtTopEdge();
     if (isPaused())
         holdForPause();

@@ -26,6 +26,8 @@ enum class LanguageOrder { SpanishFirst, EnglishFirst };
 enum class Command { RepeatSentence, PauseOrResume };
 inline constexpr std::size_t kCommandCount = 2;
 
+inline constexpr std::array<int, 3> kTextScales = {100, 125, 150}; // normal, large, larger
+
 // Everything the user can set, and the reading position, as the program works with them. Only the store code
 // (settings_io.cpp) knows how the settings file spells them.
 struct Settings {
@@ -46,6 +48,7 @@ struct Settings {
     int stripLeft = 0;                                 // the strip's left edge on the screen, in pixels
     QDateTime pausedUntil;                             // when a pause ends; invalid while the lessons play
     std::array<QKeySequence, kCommandCount> shortcuts; // by Command; an empty sequence is none
+    int textScale = 100; // per cent of the normal caption text and strip height: one of kTextScales
 
     // In sequence play with position saving on, the reading position is kept across runs.
     bool keepsReadingPosition() const { return saveReadingPosition && inSequence; }

@@ -121,7 +121,9 @@ QKeySequence readShortcut(SettingsStore& store, const StoredShortcut& entry) {
     return QKeySequence(stored[0]);
 }
 
-void writeShortcuts(SettingsStore& store, const Settings& s) {
+// What the dialog saves beside its older keys.
+void writeWorkingDaySettings(SettingsStore& store, const Settings& s) {
+    store.writeSetting(key("textsize"), decimal(s.textScale));
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         store.writeSetting(key(kShortcuts[i].name), s.shortcuts[i].isEmpty()
                                                         ? kNoShortcut
@@ -159,6 +161,8 @@ Settings loadSettings(SettingsStore& store, int screenWidth) {
     s.pausedUntil = readPauseEnd(store);
     for (std::size_t i = 0; i < kCommandCount; ++i)
         s.shortcuts[i] = readShortcut(store, kShortcuts[i]);
+    const int scale = readNumber(store, "textsize", 100);
+    s.textScale = std::find(kTextScales.begin(), kTextScales.end(), scale) != kTextScales.end() ? scale : 100;
     const std::optional<double> left = parseNumber(store.readSetting(key("left")));
     s.stripLeft =
         clampStripLeft(pixelsOf(left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth)), screenWidth);
@@ -186,7 +190,7 @@ bool saveDialogSettings(SettingsStore& store, const Settings& s) {
                                    {"stepaside", flag(s.stepAsideForFilms)}};
     for (const StoredNumber& entry : values)
         store.writeSetting(key(entry.name), decimal(entry.value));
-    writeShortcuts(store, s);
+    writeWorkingDaySettings(store, s);
     return store.sync();
 }
 

@@ -100,7 +100,7 @@ void StripMenu::menuPictureHovered() {
     WindowSystem& windows = mStrip.windows();
     PixelRect captionWindow;
     windows.windowRect(&mStrip, captionWindow);
-    menu.popup(rightAlignedPopupPosition(captionWindow, CaptionStrip::kMenuAnchor, menu.sizeHint()));
+    menu.popup(rightAlignedPopupPosition(captionWindow, mStrip.menuAnchor(), menu.sizeHint()));
 }
 
 void StripMenu::openSettings() {

@@ -10,6 +10,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QKeySequenceEdit;
@@ -53,6 +54,7 @@ public:
     QCheckBox* autoHideBox = nullptr;
     QCheckBox* startAtLogOnBox = nullptr;
     QCheckBox* stepAsideForFilmsBox = nullptr;
+    QComboBox* textSizeBox = nullptr;                             // Normal, Large, Larger
     std::array<QKeySequenceEdit*, kCommandCount> shortcutBoxes{}; // by Command
 
 public slots:
@@ -71,7 +73,7 @@ private:
     QLayout* buildTimingsAndSwitches();
     QSpinBox* addTimingRow(QGridLayout& grid, int row, const QString& lead, int minimum, int maximum,
                            const QString& tail, QLabel*& leadLabel, int tailColumns = 1);
-    QLayout* buildShortcutRows();
+    QLayout* buildTextAndKeyRows();
     void orderTabStops();
     void enterOptionGroupsAtTheirChoice();
     void onPlayModeChanged();

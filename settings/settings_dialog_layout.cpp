@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -53,7 +54,7 @@ void SettingsDialog::buildControls() {
     page->addWidget(lessonFrame);
     page->addLayout(buildPlayChoices());
     page->addLayout(buildTimingsAndSwitches());
-    page->addLayout(buildShortcutRows());
+    page->addLayout(buildTextAndKeyRows());
     for (QRadioButton* mode : playModeChoices)
         connect(mode, &QRadioButton::toggled, this, &SettingsDialog::onPlayModeChanged);
     orderTabStops();
@@ -109,16 +110,22 @@ QLayout* SettingsDialog::buildTimingsAndSwitches() {
     return grid;
 }
 
-// A key per command, taken from any window; the clear button leaves a command without one.
-QLayout* SettingsDialog::buildShortcutRows() {
+// The text size, then a key per command, taken from any window; the clear button leaves a command without one.
+QLayout* SettingsDialog::buildTextAndKeyRows() {
     auto* grid = new QGridLayout;
+    textSizeBox = new QComboBox(this);
+    textSizeBox->addItems({QStringLiteral("Normal"), QStringLiteral("Large"), QStringLiteral("Larger")});
+    QLabel* textSize = plainLabel(QStringLiteral("Text size"), this);
+    textSize->setBuddy(textSizeBox);
+    grid->addWidget(textSize, 0, 0);
+    grid->addWidget(textSizeBox, 0, 1);
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         QLabel* lead = plainLabel(commandCaption(Command(i)) + QStringLiteral(" key"), this);
         shortcutBoxes[i] = new QKeySequenceEdit(this);
         shortcutBoxes[i]->setClearButtonEnabled(true);
         lead->setBuddy(shortcutBoxes[i]);
-        grid->addWidget(lead, int(i), 0);
-        grid->addWidget(shortcutBoxes[i], int(i), 1);
+        grid->addWidget(lead, int(i) + 1, 0);
+        grid->addWidget(shortcutBoxes[i], int(i) + 1, 1);
     }
     return grid;
 }
@@ -146,7 +153,8 @@ void SettingsDialog::orderTabStops() {
         saveSettingsBox,  stepAsideForFilmsBox};
     stops.insert(stops.end(), lessonChoices.begin() + kLeftColumnLessons, lessonChoices.end());
     stops.insert(stops.end(), lessonChoices.begin() + 1, lessonChoices.begin() + kLeftColumnLessons);
-    // Last, since in a key box Tab is a key like any other.
+    // The keys last, since in a key box Tab is a key like any other.
+    stops.push_back(textSizeBox);
     stops.insert(stops.end(), shortcutBoxes.begin(), shortcutBoxes.end());
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops[i - 1], stops[i]);

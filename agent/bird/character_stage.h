@@ -20,6 +20,7 @@ public:
     void setBalloonSpeaker(Speaker speaker) override;
     void highlightWord(qsizetype start, qsizetype length) override;
     void closeBalloon() override;
+    void setTextScale(int percent) override { balloon_.setTextScale(percent); }
 
     BirdWindow& bird() { return bird_; }
     BalloonWindow& balloon() { return balloon_; }

@@ -27,6 +27,8 @@ public:
     // Marks the word being spoken as a range of the line; a length of 0 marks none.
     virtual void highlightWord(qsizetype start, qsizetype length) = 0;
     virtual void closeBalloon() = 0;
+    // The balloon's text, in per cent of its normal size.
+    virtual void setTextScale(int percent) = 0;
 };
 
 } // namespace parlavo

@@ -17,6 +17,7 @@ public:
     void say(const QString&, Speaker) override {}
     void wave() override {}
     void setSpeechRate(int) override {}
+    void setTextScale(int) override {}
     void stop() override {}
     void hideWhenDone() override {}
 };

@@ -258,6 +258,28 @@ private slots:
         QCOMPARE(world.bird.calls, (QStringList{"stop", "say:" + world.strip.sentence().text.spanish}));
     }
 
+    // The text size sets the captions' font, the balloon's, the open strip's height and where the menu hangs, at start
+    // and when the dialog changes it; auto-hide collapses the strip and opens it to that height.
+    void textSizeScalesTheStrip() {
+        FakeWorld world;
+        CaptionStrip& strip = world.strip;
+        world.store.values = {{"xxx", "1"}, {"textsize", "150"}};
+        world.startAndTick(80);
+        QCOMPARE(world.windows.geometry(&strip).height(), 35);
+        QCOMPARE(strip.menuAnchor(), QPoint(474, 35));
+        QCOMPARE(strip.findChild<CaptionLabel*>()->font().pointSizeF(), 10.5 * 1.5);
+        QVERIFY(world.bird.calls.contains("text 150"));
+        world.settings.textScale = 125;
+        strip.announceSettingsChanged();
+        QCOMPARE(world.windows.geometry(&strip).height(), 29);
+        world.settings.autoHide = true;
+        strip.onPointerTick();
+        QCOMPARE(world.windows.geometry(&strip).height(), 1);
+        world.windows.pointer = {900, 0};
+        strip.onPointerTick();
+        QCOMPARE(world.windows.geometry(&strip).height(), 29);
+    }
+
     // A checkpoint saves and the program runs on; the session's end saves once; Exit saves once.
     void sessionCheckpointSavesAndKeepsRunning() {
         FakeWorld world;

@@ -59,6 +59,8 @@ private slots:
         row("left of the screen", "left", "-300", "0");
         row("beyond the right edge", "left", "40000", "21690");
         row("left not a number", "left", "wide", "12405");
+        row("text size kept", "textsize", "125", "125");
+        row("text size not offered", "textsize", "130", "100");
         row("shortcut absent", "keyrepeat", "", "Ctrl+Alt+R");
         row("shortcut cleared", "keypause", "none", "none");
         row("shortcut changed", "keypause", "Meta+Shift+F9", "Meta+Shift+F9");

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QRadioButton>
@@ -35,7 +36,7 @@ QString shownChoices(const SettingsDialog& d) {
 // (language order) clicks that control; "box0+", "box0-" and "lesson3!" press Up, Down and Escape on a control;
 // "box0=12" selects the text of a timing box and types 12; "speed" is the speech speed's box; "exit" ends the
 // program, which destroys the dialog without closing it. "key0-" clears a command's key box; "key1+" types
-// Ctrl+Shift+K then Ctrl+L into one.
+// Ctrl+Shift+K then Ctrl+L into one; "size2" chooses the third text size.
 void act(SettingsDialog& d, const QString& step) {
     if (step == QLatin1String("exit")) {
         delete &d;
@@ -47,16 +48,17 @@ void act(SettingsDialog& d, const QString& step) {
         return i < int(group.size()) ? group[i] : nullptr;
     };
     QWidget* control =
-        QHash<QString, QWidget*>{{"autoHide", d.autoHideBox},       {"schedule", d.saveReadingPositionBox},
-                                 {"logOn", d.startAtLogOnBox},      {"saving", d.saveSettingsBox},
-                                 {"films", d.stepAsideForFilmsBox}, {"lesson", at(d.lessonChoices)},
-                                 {"mode", at(d.playModeChoices)},   {"order", at(d.languageOrderChoices)},
-                                 {"box", at(d.timingBoxes)},        {"speed", d.speechSpeedBox},
-                                 {"key", at(d.shortcutBoxes)}}
+        QHash<QString, QWidget*>{
+            {"autoHide", d.autoHideBox},     {"schedule", d.saveReadingPositionBox}, {"logOn", d.startAtLogOnBox},
+            {"saving", d.saveSettingsBox},   {"films", d.stepAsideForFilmsBox},      {"lesson", at(d.lessonChoices)},
+            {"mode", at(d.playModeChoices)}, {"order", at(d.languageOrderChoices)},  {"box", at(d.timingBoxes)},
+            {"speed", d.speechSpeedBox},     {"key", at(d.shortcutBoxes)},           {"size", d.textSizeBox}}
             .value(parts.captured(1));
     QVERIFY2(control, qPrintable(step));
     const QString how = parts.captured(3);
-    if (auto* keys = qobject_cast<QKeySequenceEdit*>(control); keys && how == "-") {
+    if (control == d.textSizeBox) {
+        d.textSizeBox->setCurrentIndex(i);
+    } else if (auto* keys = qobject_cast<QKeySequenceEdit*>(control); keys && how == "-") {
         keys->clear();
     } else if (keys) {
         QTest::keyClick(keys, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
@@ -129,6 +131,7 @@ private slots:
         addRow("saving switched on", {"ssave=0", "", choices + " saving", chosen + " ssave=1", "write@0 saved"});
         // A key box keeps the first combination typed; a cleared one leaves its command without a key.
         addRow("command keys", {"", "", "key0- key1+", "keyrepeat=none keypause=Ctrl+Shift+K", "remove@0 saved"});
+        addRow("text size", {"textsize=125", "", "size2", "textsize=150", "remove@0 saved"});
         addRow("stepping aside for films cleared", {"", "", "films", "stepaside=0", "remove@0 saved"});
 
         // Escape on any control closes the dialog the way its close box does.
@@ -190,8 +193,8 @@ private slots:
     // caption, choice and number shows whole and clear of its neighbours. The dialog keeps the fixed size its layout
     // asks for, its top-left corner 266.67 pixels left of and 200 above the screen's middle: off the edges of a small
     // screen. Tab stops once at each control, in an option group only at its choice, in the order the dialog has
-    // always had: timings and options interleaved, then the switches, then the lessons; then the command keys, where
-    // Tab is recorded as a key.
+    // always had: timings and options interleaved, then the switches, then the lessons; then the text size and the
+    // command keys, where Tab is recorded as a key.
     void layout() {
         QApplication::setFont(QFont(QApplication::font().family(), QApplication::font().pointSize() * 2));
         DialogWorld w;
@@ -215,11 +218,20 @@ private slots:
 
         QApplication::setActiveWindow(&d);
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        const QWidgetList expected = {
-            d.timingBoxes[0],          d.timingBoxes[1],  d.timingBoxes[2],         d.playModeChoices[1],
-            d.languageOrderChoices[1], d.speechSpeedBox,  d.saveReadingPositionBox, d.autoHideBox,
-            d.startAtLogOnBox,         d.saveSettingsBox, d.stepAsideForFilmsBox,   d.lessonChoices[12],
-            d.shortcutBoxes[0]};
+        const QWidgetList expected = {d.timingBoxes[0],
+                                      d.timingBoxes[1],
+                                      d.timingBoxes[2],
+                                      d.playModeChoices[1],
+                                      d.languageOrderChoices[1],
+                                      d.speechSpeedBox,
+                                      d.saveReadingPositionBox,
+                                      d.autoHideBox,
+                                      d.startAtLogOnBox,
+                                      d.saveSettingsBox,
+                                      d.stepAsideForFilmsBox,
+                                      d.lessonChoices[12],
+                                      d.textSizeBox,
+                                      d.shortcutBoxes[0]};
         d.timingBoxes[0]->setFocus(Qt::TabFocusReason);
         QWidgetList visited = {QApplication::focusWidget()};
         while (visited.size() < expected.size()) {

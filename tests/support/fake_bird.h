@@ -16,6 +16,7 @@ public:
     void say(const QString& text, Speaker) override { calls << QStringLiteral("say:") + text; }
     void wave() override { calls << QStringLiteral("wave"); }
     void setSpeechRate(int) override {}
+    void setTextScale(int percent) override { calls << QStringLiteral("text %1").arg(percent); }
     void stop() override { calls << QStringLiteral("stop"); }
     void hideWhenDone() override { calls << QStringLiteral("hideWhenDone"); }
 };

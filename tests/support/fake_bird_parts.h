@@ -69,6 +69,7 @@ struct LoggingStage final : Stage {
     }
     void closeBalloon() override { partsLog.calls << "balloon shut"; }
     void setBalloonSpeaker(Speaker who) override { speaker = who; }
+    void setTextScale(int) override {}
 };
 
 // A fresh log at 0 ms, and the parts that write it.
