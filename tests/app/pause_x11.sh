@@ -1,24 +1,17 @@
-# Pause: a restart during a pause comes up as the bare line, silent and without the bird, and everything comes
-# back by itself at the stored time; the menu pauses (the strip's text, the bird and its voice go), the pause
-# outlives a restart, and the line opens into an empty strip whose menu resumes. Runs under scripts/with-x11 and
-# scripts/with-pulse, the program as $1.
+# A restart during a pause comes up as the bare line, silent, without the bird, and all comes back at the stored
+# time; the menu pauses, the pause outlives a restart, and the line opens into a strip whose menu resumes.
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 heard=$PARLAVO_TMP/heard.wav
-strip_height() { geometry "$(strip_window)" | awk '{print $4}'; }
-is_paused() { [ "$(strip_height)" = 1 ] && ! title_viewable "Parlavo bird"; }
-is_playing() { [ "$(strip_height)" = 23 ] && title_viewable "Parlavo bird"; }
 silent_for() {
     record "$heard" sleep "$1"
     ! loud "$heard" || fail "the bird is heard during a pause (RMS $(rms "$heard"))"
 }
-# The pause submenu's first entry is its first length, or Resume while paused; the access key p opens it.
+# The pause submenu's first entry (its first length, or Resume while paused); the access key p opens it.
 menu_pause_entry() {
     xdotool mousemove 10 500 mousemove $((strip_left + 465)) 0 sleep 0.3 mousemove $((strip_left + 465)) 12
     wait_until "the menu" menu_window
-    xdotool key p
-    sleep 0.5
-    xdotool key Return
+    xdotool key p sleep 0.5 key Return
 }
 
 write_settings xxx=1 rd=1 n=1 voice=1 guage=1 guagen=10101 "pauseuntil=$(date -u -d '+15 seconds' +%Y-%m-%dT%H:%M:%SZ)"

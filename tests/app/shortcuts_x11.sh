@@ -3,9 +3,6 @@
 # keys held and says so once for each.
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
-strip_height() { geometry "$(strip_window)" | awk '{print $4}'; }
-is_paused() { [ "$(strip_height)" = 1 ] && ! title_viewable "Parlavo bird"; }
-is_playing() { [ "$(strip_height)" = 23 ] && title_viewable "Parlavo bird"; }
 lock_is() { xset q | grep -q "$1: *$2"; }
 
 # Not read aloud: only the repeat key makes the bird speak, and its balloon show.

@@ -3,7 +3,6 @@
 # strip at each size is saved there (the README's pictures come from it).
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
-strip_height() { geometry "$(strip_window)" | awk '{print $4}'; }
 strip_at() { [ "$(geometry "$(strip_window)" | cut -d' ' -f1-2)" = "$1" ]; }
 
 for size in 100:23:normal 125:29:large 150:35:larger; do

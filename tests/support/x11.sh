@@ -45,6 +45,11 @@ title_viewable() {
     return 1
 }
 
+strip_height() { geometry "$(strip_window)" | awk '{print $4}'; }
+# is_paused, is_playing: the strip as its bare line without the bird; open at the normal text size with the bird.
+is_paused() { [ "$(strip_height)" = 1 ] && ! title_viewable "Parlavo bird"; }
+is_playing() { [ "$(strip_height)" = 23 ] && title_viewable "Parlavo bird"; }
+
 hex_id() { printf '0x%x' "$1"; }
 # frame_of ID: the child of the root window that holds ID (the window manager's frame, or ID itself).
 frame_of() {
