@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/speaker.h"
+#include "core/window_system.h"
 
 #include <QString>
 
@@ -12,6 +13,8 @@ class Bird {
 public:
     virtual ~Bird() = default;
     virtual void show() = 0;
+    // Stands at the bottom-right corner of this area (the free area of the strip's monitor), at once if it shows.
+    virtual void standInCorner(const PixelRect& area) = 0;
     // Hides the bird and its balloon; what it was saying is cut off.
     virtual void hide() = 0;
     // Says a line in the voice of one of a dialogue's two people, or in its own.

@@ -22,6 +22,10 @@ void SpeakingBird::show() {
     performance_.show();
 }
 
+void SpeakingBird::standInCorner(const PixelRect& area) {
+    parts_.stage->standInCorner(QRect(area.left, area.top, area.width(), area.height()));
+}
+
 void SpeakingBird::hide() {
     performance_.hide();
 }

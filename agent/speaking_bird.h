@@ -29,6 +29,7 @@ public:
     explicit SpeakingBird(BirdParts parts);
 
     void show() override;
+    void standInCorner(const PixelRect& area) override;
     void hide() override;
     void say(const QString& text, Speaker speaker) override;
     void wave() override;

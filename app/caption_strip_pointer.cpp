@@ -107,11 +107,19 @@ void CaptionStrip::followDrag() {
     windows().moveWindow(this, target.x, target.y, target.width, target.height);
 }
 
-// The strip comes to rest at the top edge, its left edge kept on the screen.
+// The strip comes to rest at the top edge of the monitor under the pointer, its menu kept on that monitor; the bird
+// goes with it to another monitor. Where it rests is the setting, and only a drag changes it.
 void CaptionStrip::endDrag() {
+    const std::vector<Monitor> monitors = windows().monitors();
+    const Monitor& before = monitorNamed(monitors, mSettings.stripMonitor);
+    const Monitor& monitor = monitorUnder(monitors, mPointerSample);
     const PixelRect r = currentRect();
-    setGeometryPixels(clampStripLeft(r.left, windows().screenOf(nullptr).width()), r.top, r.width(), r.height());
-    mSettings.stripLeft = currentRect().left;
+    const PixelPoint place = restingPlace(monitor, r.left - monitor.area.left);
+    setGeometryPixels(place.x, place.y, r.width(), r.height());
+    mSettings.stripLeft = place.x - monitor.area.left;
+    mSettings.stripMonitor = monitor.name;
+    if (monitor.name != before.name)
+        mServices.bird.standInCorner(monitor.workArea);
     settleAtTopEdge();
     mDragging = false;
 }

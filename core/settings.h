@@ -45,8 +45,9 @@ struct Settings {
     bool startAtLogOn = false;
     int speechRate = 150; // words a minute, 80..300
     bool stepAsideForFilms = true;
-    int stripLeft = 0;                                 // the strip's left edge on the screen, in pixels
-    QDateTime pausedUntil;                             // when a pause ends; invalid while the lessons play
+    int stripLeft = 0;     // the strip's left edge from its monitor's left edge, in pixels
+    QString stripMonitor;  // the name of the monitor the strip stands on; the primary one when empty or gone
+    QDateTime pausedUntil; // when a pause ends; invalid while the lessons play
     std::array<QKeySequence, kCommandCount> shortcuts; // by Command; an empty sequence is none
     int textScale = 100; // per cent of the normal caption text and strip height: one of kTextScales
 
@@ -54,12 +55,12 @@ struct Settings {
     bool keepsReadingPosition() const { return saveReadingPosition && inSequence; }
 };
 
-// The widest the strip's left edge may be from the screen's left: up to the right edge of its menu picture, so
+// The widest the strip's left edge may be from its monitor's left: up to the right edge of its menu picture, so
 // the menu, and with it Exit, stays reachable.
 inline constexpr int kStripKeptOnScreen = 474;
-inline int clampStripLeft(int left, int screenWidth) {
+inline int clampStripLeft(int left, int monitorWidth) {
     left = left < 0 ? 0 : left;
-    return left + kStripKeptOnScreen > screenWidth ? screenWidth - kStripKeptOnScreen : left;
+    return left + kStripKeptOnScreen > monitorWidth ? monitorWidth - kStripKeptOnScreen : left;
 }
 
 } // namespace parlavo

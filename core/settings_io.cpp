@@ -13,6 +13,8 @@ namespace {
 
 // The file keeps the strip's left edge in twips, 15 to a pixel, as a single-precision number.
 constexpr double kTwipsPerPixel = 15.0;
+// Further right than any monitor is wide; the strip keeps itself on the monitor it stands on.
+constexpr int kWidestLeft = 32767;
 // Sentence ids: line i of lesson g is 10000 + 100 g + i.
 constexpr int kFirstSentenceId = 10000;
 constexpr int kIdsPerLesson = 100;
@@ -163,9 +165,11 @@ Settings loadSettings(SettingsStore& store, int screenWidth) {
         s.shortcuts[i] = readShortcut(store, kShortcuts[i]);
     const int scale = readNumber(store, "textsize", 100);
     s.textScale = std::find(kTextScales.begin(), kTextScales.end(), scale) != kTextScales.end() ? scale : 100;
+    s.stripMonitor = store.readSetting(key("monitor")).trimmed();
     const std::optional<double> left = parseNumber(store.readSetting(key("left")));
-    s.stripLeft =
-        clampStripLeft(pixelsOf(left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth)), screenWidth);
+    const double twips = left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth);
+    s.stripLeft = clampStripLeft(pixelsOf(std::clamp(twips, 0.0, kWidestLeft * kTwipsPerPixel)),
+                                 s.stripMonitor.isEmpty() ? screenWidth : kWidestLeft);
     return s;
 }
 
@@ -194,8 +198,11 @@ bool saveDialogSettings(SettingsStore& store, const Settings& s) {
     return store.sync();
 }
 
+// "left" is measured from the strip's own monitor: a version that knows only the primary monitor puts the strip at
+// the same place on that one.
 bool saveExitSettings(SettingsStore& store, const Settings& s) {
     store.writeSetting(key("voice"), decimal(flag(s.readAloud)));
+    store.writeSetting(key("monitor"), s.stripMonitor);
     store.writeSetting(key("left"), decimal(static_cast<float>(s.stripLeft * kTwipsPerPixel)));
     if (s.keepsReadingPosition())
         store.writeSetting(key("guagen"), decimal(sentenceId(s.readingPosition)));

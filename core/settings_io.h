@@ -12,14 +12,16 @@ namespace parlavo {
 // crash or run away later are repaired in what is returned, never written back: an absent, non-numeric or
 // out-of-range key takes its default, timings and the lesson are clamped into the dialog's ranges, a reading
 // position that names no sentence restarts at the first one (said on standard error), and the left edge is
-// pulled onto a screen `screenWidth` pixels wide.
+// pulled onto a monitor `screenWidth` pixels wide, the primary one's width, unless another monitor is named: the
+// strip keeps it on the monitor it stands on. The first run's left edge is measured on the primary monitor.
 Settings loadSettings(SettingsStore& store, int screenWidth);
 
 // The save when the settings dialog closes: the dialog's keys, only while saving on close is on.
 // Returns false when the store could not be written.
 bool saveDialogSettings(SettingsStore& store, const Settings& settings);
 
-// The save of the exit command: reading aloud, the left edge and, while it is kept, the reading position.
+// The save of the exit command: reading aloud, the strip's monitor and left edge and, while it is kept, the reading
+// position.
 bool saveExitSettings(SettingsStore& store, const Settings& settings);
 
 // Writes the reading position alone, and only while it is kept; the save that keeps it current while the

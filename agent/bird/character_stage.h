@@ -14,6 +14,7 @@ public:
 
     void appear() override;
     void disappear() override;
+    void standInCorner(const QRect& area) override { bird_.standInCorner(area); }
     void wave() override;
     void setBeakOpening(qreal opening) override;
     void showBalloon(const QString& line) override;

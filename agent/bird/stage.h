@@ -2,6 +2,7 @@
 
 #include "agent/speaker.h"
 
+#include <QRect>
 #include <QString>
 #include <QtGlobal>
 
@@ -17,6 +18,8 @@ public:
 
     virtual void appear() = 0;
     virtual void disappear() = 0;
+    // The bottom-right corner of this area is where the bird stands from now on.
+    virtual void standInCorner(const QRect& area) = 0;
     virtual void wave() = 0;
     // 0 shut .. 1 wide open.
     virtual void setBeakOpening(qreal opening) = 0;

@@ -13,6 +13,7 @@ namespace parlavo {
 class NoBird final : public Bird {
 public:
     void show() override {}
+    void standInCorner(const PixelRect&) override {}
     void hide() override {}
     void say(const QString&, Speaker) override {}
     void wave() override {}

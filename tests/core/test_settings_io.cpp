@@ -83,9 +83,9 @@ private slots:
         QTest::addColumn<bool>("inSequence");
         QTest::addColumn<bool>("keep");
         QTest::addColumn<QStringList>("keys");
-        QTest::newRow("sequence, saving") << true << true << QStringList{"guagen", "left", "voice"};
-        QTest::newRow("random, saving") << false << true << QStringList{"left", "voice"};
-        QTest::newRow("sequence, not saving") << true << false << QStringList{"left", "voice"};
+        QTest::newRow("sequence, saving") << true << true << QStringList{"guagen", "left", "monitor", "voice"};
+        QTest::newRow("random, saving") << false << true << QStringList{"left", "monitor", "voice"};
+        QTest::newRow("sequence, not saving") << true << false << QStringList{"left", "monitor", "voice"};
     }
     void exitSavesThePositionOnlyInSequenceWithSavingOn() {
         QFETCH(bool, inSequence);
@@ -102,6 +102,13 @@ private slots:
         QCOMPARE(store.values.value("left"), QStringLiteral("12405"));
         QCOMPARE(store.values.value("guagen", "10412"), QStringLiteral("10412"));
         QCOMPARE(store.syncs, 1);
+    }
+
+    // Another monitor than the primary may be wider: the strip, not the store, keeps the left edge on it.
+    void leftEdgeOnANamedMonitorIsNotPulledOntoThePrimary() {
+        FakeSettingsStore store;
+        store.values = {{"xxx", "1"}, {"monitor", "HDMI-2"}, {"left", "40000"}};
+        QCOMPARE(loadSettings(store, 1920).stripLeft, 2667);
     }
 
     // The file's place and its section are checked on the real program; here, that values come back as written.

@@ -55,6 +55,7 @@ struct LoggingStage final : Stage {
     bool beakOpen = false;
     void appear() override { partsLog.calls << "appear"; }
     void disappear() override { partsLog.calls << "disappear"; }
+    void standInCorner(const QRect&) override {}
     void wave() override { partsLog.calls << "wave"; }
     void setBeakOpening(qreal opening) override {
         const bool open = opening > 0.5 || (beakOpen && opening > 0.0);

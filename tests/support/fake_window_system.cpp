@@ -25,4 +25,21 @@ bool FakeWindowSystem::windowRect(QWidget* window, PixelRect& rect) {
     return true;
 }
 
+std::vector<Monitor> FakeWindowSystem::monitors() {
+    const PixelRect primary{0, 0, screenWidthPixels, screenHeightPixels};
+    std::vector<Monitor> all{{QStringLiteral("primary"), primary, workArea.value_or(primary)}};
+    all.insert(all.end(), otherMonitors.begin(), otherMonitors.end());
+    return all;
+}
+
+Monitor FakeWindowSystem::monitorOf(QWidget* window) {
+    const std::vector<Monitor> all = monitors();
+    const QPoint centre = mGeometry.value(window).center();
+    for (const Monitor& monitor : all) {
+        if (window && rectContains(monitor.area, {centre.x(), centre.y()}))
+            return monitor;
+    }
+    return all.front();
+}
+
 } // namespace parlavo::test

@@ -7,11 +7,13 @@
 
 namespace parlavo::test {
 
-// Windows, a screen and a pointer that exist only in memory; tests move the pointer by hand.
+// Windows, monitors and a pointer that exist only in memory; tests move the pointer by hand. The primary monitor,
+// "primary", stands at 0,0; others may be added.
 class FakeWindowSystem final : public WindowSystem {
 public:
     int screenWidthPixels = 1920;
     int screenHeightPixels = 1080;
+    std::vector<Monitor> otherMonitors;
     PixelPoint pointer{5000, 5000};
     bool cursorReadable = true;
 
@@ -22,13 +24,16 @@ public:
     bool windowRect(QWidget* window, PixelRect& rect) override;
     std::optional<ActiveWindow> active;
     std::optional<ActiveWindow> activeWindow() override { return active; }
-    PixelRect screenOf(QWidget*) override { return {0, 0, screenWidthPixels, screenHeightPixels}; }
-    std::optional<PixelRect> workArea; // the whole screen when unset
-    PixelRect workAreaOf(QWidget* window) override { return workArea.value_or(screenOf(window)); }
+    std::optional<PixelRect> workArea; // the primary monitor's; all of it when unset
+    std::vector<Monitor> monitors() override;
+    // The monitor that holds the window's centre, or the primary one.
+    PixelRect screenOf(QWidget* window) override { return monitorOf(window).area; }
+    PixelRect workAreaOf(QWidget* window) override { return monitorOf(window).workArea; }
 
     QRect geometry(QWidget* window) const { return mGeometry.value(window); }
 
 private:
+    Monitor monitorOf(QWidget* window);
     QHash<QWidget*, QRect> mGeometry;
 };
 
