@@ -95,20 +95,11 @@ private slots:
         settings.inSequence = inSequence;
         settings.saveReadingPosition = keep;
         settings.readingPosition = {4, 12};
-        settings.stripLeft = 827;
         FakeSettingsStore store;
         QVERIFY(saveExitSettings(store, settings));
         QCOMPARE(store.values.keys(), keys);
-        QCOMPARE(store.values.value("left"), QStringLiteral("12405"));
         QCOMPARE(store.values.value("guagen", "10412"), QStringLiteral("10412"));
         QCOMPARE(store.syncs, 1);
-    }
-
-    // Another monitor than the primary may be wider: the strip, not the store, keeps the left edge on it.
-    void leftEdgeOnANamedMonitorIsNotPulledOntoThePrimary() {
-        FakeSettingsStore store;
-        store.values = {{"xxx", "1"}, {"monitor", "HDMI-2"}, {"left", "40000"}};
-        QCOMPARE(loadSettings(store, 1920).stripLeft, 2667);
     }
 
     // The file's place and its section are checked on the real program; here, that values come back as written.

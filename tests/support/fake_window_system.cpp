@@ -32,14 +32,4 @@ std::vector<Monitor> FakeWindowSystem::monitors() {
     return all;
 }
 
-Monitor FakeWindowSystem::monitorOf(QWidget* window) {
-    const std::vector<Monitor> all = monitors();
-    const QPoint centre = mGeometry.value(window).center();
-    for (const Monitor& monitor : all) {
-        if (window && rectContains(monitor.area, {centre.x(), centre.y()}))
-            return monitor;
-    }
-    return all.front();
-}
-
 } // namespace parlavo::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "caption/drag.h"
 #include "core/window_system.h"
 
 #include <QHash>
@@ -26,14 +27,17 @@ public:
     std::optional<ActiveWindow> activeWindow() override { return active; }
     std::optional<PixelRect> workArea; // the primary monitor's; all of it when unset
     std::vector<Monitor> monitors() override;
-    // The monitor that holds the window's centre, or the primary one.
+    // The monitor that holds the window's centre, or the nearest; the primary one for no window.
     PixelRect screenOf(QWidget* window) override { return monitorOf(window).area; }
     PixelRect workAreaOf(QWidget* window) override { return monitorOf(window).workArea; }
 
     QRect geometry(QWidget* window) const { return mGeometry.value(window); }
 
 private:
-    Monitor monitorOf(QWidget* window);
+    Monitor monitorOf(QWidget* window) {
+        const QPoint centre = mGeometry.value(window).center();
+        return monitorUnder(monitors(), {centre.x(), centre.y()});
+    }
     QHash<QWidget*, QRect> mGeometry;
 };
 
