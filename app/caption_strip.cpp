@@ -66,8 +66,7 @@ CaptionStrip::CaptionStrip(Settings& settings, CaptionStripServices services, QW
         {&mColourStripTimer, &CaptionStrip::onColourStripTick},
         {&mEnglishRiseTimer, &CaptionStrip::onEnglishRiseTick},
         {&mSpanishEntryTimer, &CaptionStrip::onSpanishEntryTick},
-        {&mPlaybackTimer, &CaptionStrip::onPlaybackTick},
-        {&mPauseTimer, &CaptionStrip::onPauseEnd}};
+        {&mPlaybackTimer, &CaptionStrip::onPlaybackTick}};
     for (const auto& [timer, handler] : timers) {
         // Precise timers keep a display cycle at its nominal length.
         timer->setTimerType(Qt::PreciseTimer);
@@ -78,7 +77,7 @@ CaptionStrip::CaptionStrip(Settings& settings, CaptionStripServices services, QW
     mEnglishRiseTimer.setInterval(50);
     mSpanishEntryTimer.setInterval(80);
     mPlaybackTimer.setInterval(100);
-    mPauseTimer.setSingleShot(true);
+    connect(&mServices.clock, &WallClock::alarmRang, this, &CaptionStrip::onPauseEnd);
 }
 
 CaptionStrip::~CaptionStrip() = default;

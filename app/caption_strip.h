@@ -92,7 +92,7 @@ public:
     QPoint menuAnchor() const { return {kMenuAnchor.x(), openHeight()}; }
     bool steppedAside() const { return mSteppedAside; }
     // Pauses the lessons: the strip shrinks to its line, the bird goes and falls silent, the lesson holds its place,
-    // and nothing ticks until one single-shot timer brings it all back at the end, which is kept across restarts.
+    // and nothing ticks until the wall clock's alarm brings it all back at the end, which is kept across restarts.
     void pause(PauseLength length);
     // Ends a pause now; nothing happens when none runs.
     void resume();
@@ -198,7 +198,6 @@ private:
     QTimer mEnglishRiseTimer;
     QTimer mSpanishEntryTimer;
     QTimer mPlaybackTimer;
-    QTimer mPauseTimer;
 
     Sentence mSentence;
     int mIntroCountdown = 0; // start-up countdown in pointer ticks

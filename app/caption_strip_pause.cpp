@@ -68,10 +68,10 @@ void CaptionStrip::holdForPause() {
     show();
     windows().keepOnTop(this);
     onColourStripTick();
-    mPauseTimer.start(static_cast<int>(mServices.clock.now().msecsTo(mSettings.pausedUntil)));
+    mServices.clock.setAlarm(mSettings.pausedUntil);
 }
 
-// A timer can come a little early, and the clock can be set while the program waits: it waits on for what is left.
+// The clock can be set while the program waits: it waits on for what is left, a day at most.
 void CaptionStrip::onPauseEnd() {
     if (!isPaused())
         return;
@@ -79,7 +79,7 @@ void CaptionStrip::onPauseEnd() {
     mSettings.pausedUntil = boundedPauseEnd(mSettings.pausedUntil, now);
     const qint64 left = now.msecsTo(mSettings.pausedUntil);
     if (left > 0)
-        mPauseTimer.start(static_cast<int>(left));
+        mServices.clock.setAlarm(mSettings.pausedUntil);
     else
         resume();
 }
@@ -87,7 +87,7 @@ void CaptionStrip::onPauseEnd() {
 void CaptionStrip::resume() {
     if (!isPaused())
         return;
-    mPauseTimer.stop();
+    mServices.clock.setAlarm(QDateTime());
     mSettings.pausedUntil = QDateTime();
     savePauseOrSay(mServices.store, mSettings);
     setToolTip(QString());

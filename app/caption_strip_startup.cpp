@@ -90,7 +90,7 @@ bool CaptionStrip::saveAtExit() {
 }
 
 void CaptionStrip::stopForShutdown() {
-    mPauseTimer.stop();
+    mServices.clock.setAlarm(QDateTime());
     mPointerTimer.stop();
     mPlaybackTimer.stop();
 }

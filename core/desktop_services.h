@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 #include <QUrl>
 
@@ -21,11 +22,18 @@ public:
     virtual float next() = 0;
 };
 
-// The date and the time of day, for what happens at a time the user chose.
-class WallClock {
+// The date and the time of day, for what happens at a time the user chose, and one alarm at such a time.
+class WallClock : public QObject {
+    Q_OBJECT
+
 public:
-    virtual ~WallClock() = default;
     virtual QDateTime now() const = 0;
+    // Rings once at that time (at once when it has passed), even when the machine slept through part of the wait;
+    // replaces the alarm set before. An invalid time sets none.
+    virtual void setAlarm(const QDateTime& when) = 0;
+
+signals:
+    void alarmRang();
 };
 
 } // namespace parlavo

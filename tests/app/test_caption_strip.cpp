@@ -148,7 +148,7 @@ private slots:
     }
 
     // A pause shrinks the strip to its line, sends the bird away, holds the lesson where it is and leaves nothing
-    // ticking; its end is kept at once, and the pause's one timer brings everything back at that time, not before.
+    // ticking; its end is kept at once, and the clock's alarm brings everything back at that time, not before.
     // Pointing at the line opens an empty strip that says until when.
     void pauseHoldsTheLessonUntilItsEnd_data() {
         QTest::addColumn<int>("length");
@@ -186,11 +186,11 @@ private slots:
         QVERIFY(!qobject_cast<CaptionLabel*>(strip.childAt(20, 8)));
 
         world.clock.time = end.addSecs(-1);
-        strip.onPauseEnd();
-        QVERIFY(strip.isPaused());
+        emit world.clock.alarmRang();
+        QVERIFY(strip.isPaused() && world.clock.alarm == end);
         world.clock.time = end;
-        strip.onPauseEnd();
-        QVERIFY(!strip.isPaused() && strip.isPlaying());
+        emit world.clock.alarmRang();
+        QVERIFY(!strip.isPaused() && strip.isPlaying() && !world.clock.alarm.isValid());
         QCOMPARE(world.bird.calls.last(), QStringLiteral("show"));
         QCOMPARE(world.store.values.value("pauseuntil"), QString());
         QCOMPARE(strip.spanishCaption(), shown);

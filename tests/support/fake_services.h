@@ -34,11 +34,13 @@ public:
     bool held() const override { return isHeld; }
 };
 
-// Stands still until a test moves it; Monday 7 December 2026, 10:00 local time at first.
+// Stands still until a test moves it; Monday 7 December 2026, 10:00 local time at first. Its alarm rings when told.
 class FakeWallClock final : public WallClock {
 public:
     QDateTime time{QDate(2026, 12, 7), QTime(10, 0)};
+    QDateTime alarm;
     QDateTime now() const override { return time; }
+    void setAlarm(const QDateTime& when) override { alarm = when; }
 };
 
 // Everything a caption window needs, in memory; `strip` is built on them.
