@@ -89,8 +89,8 @@ private slots:
         QTest::newRow("onto the right monitor")
             << spanish << int(Qt::LeftButton) << QPoint(2500, 400) << QPoint(2377, 24);
         QTest::newRow("past its right edge") << spanish << int(Qt::LeftButton) << QPoint(4600, 9) << QPoint(4006, 24);
-        QTest::newRow("below the primary monitor, on none")
-            << spanish << int(Qt::LeftButton) << QPoint(1000, 1300) << QPoint(877, 0);
+        QTest::newRow("below the primary monitor, nearer the right one")
+            << spanish << int(Qt::LeftButton) << QPoint(1900, 1300) << QPoint(1920, 24);
     }
     void dragFollowsTheSamples() {
         QFETCH(QPoint, on);
