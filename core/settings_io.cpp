@@ -199,10 +199,12 @@ bool saveDialogSettings(SettingsStore& store, const Settings& s) {
 }
 
 // "left" is measured from the strip's own monitor: a version that knows only the primary monitor puts the strip at
-// the same place on that one.
+// the same place on that one. The monitor is written only when it changed, so a file from before it was kept (or
+// from a desktop whose monitors have no names) comes back as it was.
 bool saveExitSettings(SettingsStore& store, const Settings& s) {
     store.writeSetting(key("voice"), decimal(flag(s.readAloud)));
-    store.writeSetting(key("monitor"), s.stripMonitor);
+    if (store.readSetting(key("monitor")).trimmed() != s.stripMonitor)
+        store.writeSetting(key("monitor"), s.stripMonitor);
     store.writeSetting(key("left"), decimal(static_cast<float>(s.stripLeft * kTwipsPerPixel)));
     if (s.keepsReadingPosition())
         store.writeSetting(key("guagen"), decimal(sentenceId(s.readingPosition)));
