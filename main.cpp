@@ -1,6 +1,7 @@
 #include "agent/speaking_bird.h"
 #include "app/caption_strip.h"
 #include "app/command_line.h"
+#include "app/global_shortcuts.h"
 #include "app/shutdown.h"
 #include "core/dbus_idle_inhibition.h"
 #include "core/qt_desktop_services.h"
@@ -10,6 +11,7 @@
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
 #include "core/version.h"
+#include "core/x11_global_keys.h"
 #include "menu/strip_menu.h"
 #include "settings/autostart.h"
 
@@ -70,9 +72,10 @@ int main(int argc, char* argv[]) {
     QtWindowSystem windows;
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
+    SystemWallClock clock;
     SpeakingBird bird(makeBirdParts());
     Settings settings;
-    CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition});
+    CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition, clock});
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &strip, &CaptionStrip::activateFromAnotherCopy);
     TerminationWatcher termination;
@@ -81,6 +84,16 @@ int main(int argc, char* argv[]) {
     QtShell shell;
     StripMenu stripMenu(strip, shell, store, systemAutostart());
 
+    X11GlobalKeys globalKeys;
+    GlobalShortcuts shortcuts(strip, globalKeys);
+    QObject::connect(&shortcuts, &GlobalShortcuts::keyTaken, [](const QKeySequence& key) {
+        std::fprintf(stderr,
+                     "parlavo: %s is held by another program and does not reach Parlavo; another key can be chosen in "
+                     "its settings\n",
+                     qPrintable(key.toString(QKeySequence::NativeText)));
+    });
+
     strip.start();
+    shortcuts.apply();
     return QApplication::exec();
 }

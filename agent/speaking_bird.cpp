@@ -22,6 +22,10 @@ void SpeakingBird::show() {
     performance_.show();
 }
 
+void SpeakingBird::standInCorner(const PixelRect& area) {
+    parts_.stage->standInCorner(QRect(area.left, area.top, area.width(), area.height()));
+}
+
 void SpeakingBird::hide() {
     performance_.hide();
 }
@@ -52,6 +56,10 @@ void SpeakingBird::setSpeechRate(int wordsPerMinute) {
         return;
     wordsPerMinute_ = wordsPerMinute;
     parts_.voice->setSpeechRate(wordsPerMinute);
+}
+
+void SpeakingBird::setTextScale(int percent) {
+    parts_.stage->setTextScale(percent);
 }
 
 void SpeakingBird::stop() {

@@ -29,10 +29,12 @@ public:
     explicit SpeakingBird(BirdParts parts);
 
     void show() override;
+    void standInCorner(const PixelRect& area) override;
     void hide() override;
     void say(const QString& text, Speaker speaker) override;
     void wave() override;
     void setSpeechRate(int wordsPerMinute) override;
+    void setTextScale(int percent) override;
     void stop() override;
     void hideWhenDone() override;
 

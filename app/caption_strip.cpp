@@ -7,6 +7,7 @@
 #include "caption/colour_strip.h"
 #include "core/qt_window_system.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QLabel>
@@ -15,21 +16,23 @@
 #include <QTextDocument>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace parlavo {
 
 namespace {
 
-// The controls' places from the strip's top-left corner, in pixels.
+// The controls' places from the strip's top-left corner, in pixels at the normal text size; the heights and the
+// lines' tops grow with the text, the widths stay.
 constexpr QRect kSpanishLine(0, 3, 885, 19);
 constexpr QRect kTopEdgeBand(0, 0, 420, 1);
 constexpr QRect kMenuPatch(456, 1, 27, 22);
 constexpr QRect kFrameLine(0, 1, 476, 22);
-constexpr QRect kMenuPicture(456, 3, 18, 18);
+constexpr QSize kMenuPicture(18, 18);
 constexpr QSize kEnglishLine(443, 22);
 
 CaptionLabel* makeTextLabel(QWidget* parent) {
     auto* label = new CaptionLabel(parent);
-    label->setFont(captionFont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, captionText());
     label->setPalette(palette);
@@ -81,19 +84,55 @@ CaptionStrip::CaptionStrip(Settings& settings, CaptionStripServices services, QW
     mEnglishRiseTimer.setInterval(50);
     mSpanishEntryTimer.setInterval(80);
     mPlaybackTimer.setInterval(100);
+    connect(&mServices.clock, &WallClock::alarmRang, this, &CaptionStrip::onPauseEnd);
 }
 
 CaptionStrip::~CaptionStrip() = default;
+
+int CaptionStrip::scaled(int pixels) const {
+    return (pixels * mTextScale + 50) / 100;
+}
+
+void CaptionStrip::layOutText() {
+    QFont font = captionFont();
+    font.setPointSizeF(font.pointSizeF() * mTextScale / 100);
+    mSpanishLine->setFont(font);
+    mEnglishLine->setFont(font);
+    QFont tips = QToolTip::font();
+    tips.setPointSizeF(QApplication::font().pointSizeF() * mTextScale / 100);
+    QToolTip::setFont(tips);
+    mSpanishLine->setGeometry(kSpanishLine.x(), scaled(kSpanishLine.y()), kSpanishLine.width(),
+                              scaled(kSpanishLine.height()));
+    setEnglishTop(mEnglishTop);
+    mMenuPatch->setGeometry(kMenuPatch.adjusted(0, 0, 0, openHeight() - kOpenHeight));
+    mMenuPicture->setGeometry(QRect(
+        QPoint(kMenuAnchor.x() - kMenuPicture.width(), (openHeight() - kMenuPicture.height() + 1) / 2), kMenuPicture));
+}
+
+// The text size chosen in the settings: the captions, the strip's height and the tooltips follow, open or not.
+void CaptionStrip::applyTextSize() {
+    if (mTextScale == mSettings.textScale)
+        return;
+    const bool wasOpen = isOpen();
+    mTextScale = mSettings.textScale;
+    layOutText();
+    mServices.bird.setTextScale(mTextScale);
+    if (wasOpen && !isPaused() && !mDragging)
+        settleAtTopEdge();
+}
+
+void CaptionStrip::announceSettingsChanged() {
+    applyTextSize();
+    emit settingsChanged();
+}
 
 void CaptionStrip::buildControls() {
     mTopEdgeBand = makeSolidLabel(this, captionTopStrip(), kTopEdgeBand);
     mMenuPatch = makeSolidLabel(this, captionBackground(), kMenuPatch);
     mEnglishLine = makeTextLabel(this);
-    setEnglishTop(englishTopAt(0));
     mSpanishLine = makeTextLabel(this);
-    mSpanishLine->setGeometry(kSpanishLine);
     mMenuPicture = new QLabel(this);
-    mMenuPicture->setGeometry(kMenuPicture);
+    layOutText();
     mMenuPicture->setAlignment(Qt::AlignCenter);
     mMenuPicture->setPixmap(loadPicture(kMenuPictureDrawing));
     mMenuPicture->setMouseTracking(true);
@@ -107,11 +146,20 @@ void CaptionStrip::buildControls() {
 bool CaptionStrip::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && watched == mSpanishLine)
         return showLineToolTip(static_cast<QHelpEvent*>(event));
+    if (std::find(mCompanions.begin(), mCompanions.end(), watched) != mCompanions.end()) {
+        if (event->type() == QEvent::Hide)
+            followPointerWhilePaused();
+        return false;
+    }
     if (watched == mMenuPicture) {
         if (event->type() == QEvent::MouseMove && menuPictureEnabled())
             emit menuPictureHovered();
         return false;
     }
+    // A paused strip is not dragged: its line stays where the lessons will come back.
+    if (isPaused())
+        return event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove ||
+               event->type() == QEvent::MouseButtonRelease;
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         // Any button on any label drags; the grab is where the press happened, from the event itself: by the time
@@ -147,7 +195,7 @@ void CaptionStrip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), captionBackground());
     painter.setPen(captionFrame());
-    painter.drawRect(kFrameLine.adjusted(0, 0, -1, -1));
+    painter.drawRect(kFrameLine.adjusted(0, 0, -1, openHeight() - kOpenHeight - 1));
 }
 
 void CaptionStrip::resizeEvent(QResizeEvent*) {
@@ -161,7 +209,7 @@ void CaptionStrip::layOutColourStrip() {
 
 void CaptionStrip::setEnglishTop(int top) {
     mEnglishTop = top;
-    mEnglishLine->setGeometry(QRect(QPoint(0, top), kEnglishLine));
+    mEnglishLine->setGeometry(0, scaled(top), kEnglishLine.width(), scaled(kEnglishLine.height()));
 }
 
 QString CaptionStrip::spanishCaption() const {
@@ -187,7 +235,7 @@ void CaptionStrip::setMenuPictureEnabled(bool enabled) {
 
 void CaptionStrip::resumeAfterSideWindow() {
     mMenuPicture->setEnabled(true);
-    if (mIntroCountdown <= 2 && !mPlaybackTimer.isActive())
+    if (!isPaused() && mIntroCountdown <= 2 && !mPlaybackTimer.isActive())
         startPlayback();
 }
 
@@ -197,7 +245,7 @@ bool CaptionStrip::menuPictureEnabled() const {
 
 // Open or collapsed, judged in whole pixels so the window system's rounding cannot fool it.
 bool CaptionStrip::isOpen() const {
-    return currentRect().height() == kOpenHeight;
+    return currentRect().height() == openHeight();
 }
 
 PixelRect CaptionStrip::currentRect() const {
@@ -214,8 +262,10 @@ int CaptionStrip::topEdge() const {
     return windows().workAreaOf(const_cast<CaptionStrip*>(this)).top;
 }
 
+// A companion that goes while the strip is paused may leave the pointer off the open strip.
 void CaptionStrip::addCompanion(QWidget* window) {
     mCompanions.push_back(window);
+    window->installEventFilter(this);
 }
 
 bool CaptionStrip::pointerOverCompanion(const PixelPoint& pointer) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/bird.h"
+#include "app/pause.h"
 #include "app/position_keeper.h"
 #include "caption/caption_effects.h"
 #include "caption/drag.h"
@@ -35,6 +36,7 @@ struct CaptionStripServices {
     Bird& bird;
     RandomSource& random;
     IdleInhibition& idleInhibition;
+    WallClock& clock;
 };
 
 // The caption window: a borderless strip at the top edge of the screen that shows one sentence at a time, drives
@@ -45,13 +47,14 @@ class CaptionStrip : public QWidget {
 
 public:
     static constexpr int kWidth = 477;
-    static constexpr int kOpenHeight = 23;
+    static constexpr int kOpenHeight = 23; // at the normal text size
     static constexpr int kCollapsedHeight = 1;
     static constexpr int kPointerTickMs = 60;
     // Pointer ticks between two questions about a full-screen window; an idle strip's ticks come this many times
     // less often, each standing for as many.
     static constexpr int kStepAsideCheckTicks = 8;
-    // Where the menu picture's right edge and the open strip's bottom lie, from the strip's top-left corner.
+    // Where the menu picture's right edge and the open strip's bottom lie, from the strip's top-left corner, at the
+    // normal text size.
     static constexpr QPoint kMenuAnchor{474, 23};
 
     CaptionStrip(Settings& settings, CaptionStripServices services, QWidget* parent = nullptr);
@@ -82,7 +85,18 @@ public:
     void repeatSentence();
     // The bird speaks at the settings' rate from its next line on.
     void applySpeechRate();
+    // The settings dialog changed the settings: the text size applies, and what follows them is told.
+    void announceSettingsChanged();
+    // The open strip's height at the chosen text size, and where the menu hangs from.
+    int openHeight() const { return scaled(kOpenHeight); }
+    QPoint menuAnchor() const { return {kMenuAnchor.x(), openHeight()}; }
     bool steppedAside() const { return mSteppedAside; }
+    // Pauses the lessons: the strip shrinks to its line, the bird goes and falls silent, the lesson holds its place,
+    // and nothing ticks until the wall clock's alarm brings it all back at the end, which is kept across restarts.
+    void pause(PauseLength length);
+    // Ends a pause now; nothing happens when none runs.
+    void resume();
+    bool isPaused() const { return mSettings.pausedUntil.isValid(); }
     // The splash picture was clicked: skip the rest of the splash's wait.
     void splashClicked();
     // Another copy asked to be shown: bring the strip to the front.
@@ -104,6 +118,7 @@ public:
     void onEnglishRiseTick();
     void onSpanishEntryTick();
     void onPlaybackTick();
+    void onPauseEnd();
 
     // What shows, for tests and the benchmarks.
     QString spanishCaption() const;
@@ -111,6 +126,8 @@ public:
     int englishTop() const { return mEnglishTop; }
     const Sentence& sentence() const { return mSentence; }
     bool isPlaying() const { return mPlaybackTimer.isActive(); }
+    // No timer runs but the one that ends a pause.
+    bool isIdle() const;
     bool isOpen() const;
     bool isDragging() const { return mDragging; }
     // The colour the band along the lower edge is drawn in, or an invalid colour when it is erased.
@@ -122,16 +139,22 @@ signals:
     void menuPictureHovered();
     // The strip collapsed or stepped aside: what hangs from it has nothing to stand on.
     void withdrew();
+    void settingsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     class View;
 
     void buildControls();
+    int scaled(int pixels) const;
+    void layOutText();
+    void applyTextSize();
     bool showLineToolTip(QHelpEvent* event);
     void showSentence(const Sentence& sentence);
     void speakCurrentLine();
@@ -140,6 +163,9 @@ private:
     void stepAsideForFullScreen();
     void pacePointerTicks();
     void showBird(bool shown);
+    void settlePauseAtStart();
+    void holdForPause();
+    void followPointerWhilePaused();
     void applyIntroStep();
     void showCaptionWindow();
     void closeSplash();
@@ -181,6 +207,7 @@ private:
     int mEntryStep = 0;
     int mRiseStep = 0;
     int mEnglishTop = 0;
+    int mTextScale = 100; // per cent
     ColourSlots mStripColours;
     bool mDragging = false;
     PixelRect mRecordedRect;
@@ -192,6 +219,8 @@ private:
     // The animations and the playback that stepping aside held, to be let go on coming back.
     std::vector<QTimer*> mHeldForFullScreen;
     std::vector<QWidget*> mCompanions;
+    // The caption effects a pause stopped midway, to go on from where they were.
+    std::vector<QTimer*> mHeldForPause;
 };
 
 } // namespace parlavo

@@ -62,7 +62,7 @@ void CaptionStrip::speakCurrentLine() {
 }
 
 void CaptionStrip::repeatSentence() {
-    if (mSteppedAside || mSentence.text.spanish.trimmed().isEmpty())
+    if (mSteppedAside || isPaused() || mSentence.text.spanish.trimmed().isEmpty())
         return;
     const bool hidden = !mBirdShown;
     if (hidden)
@@ -82,8 +82,11 @@ void CaptionStrip::onPlaybackTick() {
     mPlayback.tick(view);
 }
 
-// While the strip is away for a full-screen window, playback starts when it comes back.
+// While the strip is away for a full-screen window, playback starts when it comes back; after a pause, when the
+// pause ends.
 void CaptionStrip::startPlayback() {
+    if (isPaused())
+        return;
     if (!mSteppedAside)
         mPlaybackTimer.start();
     else if (std::find(mHeldForFullScreen.begin(), mHeldForFullScreen.end(), &mPlaybackTimer) ==

@@ -23,7 +23,7 @@ void CaptionStrip::autoHideStep() {
     const bool open = stripStaysOpen(mIntroCountdown, mSettings.autoHide, mRecordedRect, pointer, wasOpen) ||
                       (wasOpen && pointer && pointerOverCompanion(*pointer));
     const PixelRect r = currentRect();
-    setGeometryPixels(r.left, r.top, r.width(), open ? kOpenHeight : kCollapsedHeight);
+    setGeometryPixels(r.left, r.top, r.width(), open ? openHeight() : kCollapsedHeight);
     if (wasOpen && !open)
         emit withdrew();
     windows().keepOnTop(this);
@@ -81,7 +81,7 @@ void CaptionStrip::pacePointerTicks() {
 
 void CaptionStrip::setBirdShown(bool shown) {
     mBirdShown = shown;
-    if (!mSteppedAside)
+    if (!mSteppedAside && !isPaused())
         showBird(shown);
 }
 
@@ -107,11 +107,19 @@ void CaptionStrip::followDrag() {
     windows().moveWindow(this, target.x, target.y, target.width, target.height);
 }
 
-// The strip comes to rest at the top edge, its left edge kept on the screen.
+// The strip comes to rest at the top edge of the monitor under the pointer, its menu kept on that monitor; the bird
+// goes with it to another monitor. Where it rests is the setting, and only a drag changes it.
 void CaptionStrip::endDrag() {
+    const std::vector<Monitor> monitors = windows().monitors();
+    const Monitor& before = monitorNamed(monitors, mSettings.stripMonitor);
+    const Monitor& monitor = monitorUnder(monitors, mPointerSample);
     const PixelRect r = currentRect();
-    setGeometryPixels(clampStripLeft(r.left, windows().screenOf(nullptr).width()), r.top, r.width(), r.height());
-    mSettings.stripLeft = currentRect().left;
+    const PixelPoint place = restingPlace(monitor, r.left - monitor.area.left);
+    setGeometryPixels(place.x, place.y, r.width(), r.height());
+    mSettings.stripLeft = place.x - monitor.area.left;
+    mSettings.stripMonitor = monitor.name;
+    if (monitor.name != before.name)
+        mServices.bird.standInCorner(monitor.workArea);
     settleAtTopEdge();
     mDragging = false;
 }
@@ -120,7 +128,7 @@ void CaptionStrip::endDrag() {
 // drag measure from is recorded.
 void CaptionStrip::settleAtTopEdge() {
     const PixelRect r = currentRect();
-    setGeometryPixels(r.left, topEdge(), r.width(), kOpenHeight);
+    setGeometryPixels(r.left, topEdge(), r.width(), openHeight());
     windows().windowRect(this, mRecordedRect);
 }
 

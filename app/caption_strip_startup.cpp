@@ -1,6 +1,7 @@
 #include "app/caption_strip.h"
 
 #include "app/splash_window.h"
+#include "caption/drag.h"
 #include "core/settings_io.h"
 
 namespace parlavo {
@@ -14,11 +15,19 @@ constexpr int kIntroAfterSplashClick = 50;
 } // namespace
 
 void CaptionStrip::start() {
-    mServices.bird.show();
     mSettings = loadSettings(mServices.store, windows().screenOf(nullptr).width());
+    // The remembered monitor, or the primary one while it is not there; the setting stays for when it comes back.
+    const std::vector<Monitor> monitors = windows().monitors();
+    const Monitor& monitor = monitorNamed(monitors, mSettings.stripMonitor);
+    const PixelPoint place = restingPlace(monitor, mSettings.stripLeft);
+    mServices.bird.standInCorner(monitor.workArea);
+    settlePauseAtStart();
+    if (!isPaused())
+        mServices.bird.show();
     applySpeechRate();
+    applyTextSize();
     mPositionKeeper.markStored();
-    setGeometryPixels(mSettings.stripLeft, topEdge(), kWidth, kOpenHeight);
+    setGeometryPixels(place.x, place.y, kWidth, openHeight());
     hide();
 
     placeSplash();
@@ -35,8 +44,10 @@ void CaptionStrip::start() {
     mIntroCountdown = kIntroTicks;
     showSentence(mPlayback.next());
 
-    windows().placeOnTop(this, mSettings.stripLeft, topEdge(), kWidth, kOpenHeight);
+    windows().placeOnTop(this, place.x, place.y, kWidth, openHeight());
     settleAtTopEdge();
+    if (isPaused())
+        holdForPause();
 }
 
 // The splash stands in the screen's middle, a little above it.
@@ -72,7 +83,6 @@ void CaptionStrip::closeSplash() {
 }
 
 bool CaptionStrip::saveAtExit() {
-    mSettings.stripLeft = currentRect().left;
     if (!saveExitSettings(mServices.store, mSettings))
         return false;
     mPositionKeeper.markStored();
@@ -80,6 +90,7 @@ bool CaptionStrip::saveAtExit() {
 }
 
 void CaptionStrip::stopForShutdown() {
+    mServices.clock.setAlarm(QDateTime());
     mPointerTimer.stop();
     mPlaybackTimer.stop();
 }

@@ -10,6 +10,23 @@
 
 namespace parlavo {
 
+namespace {
+
+PixelRect pixelRect(const QRect& g) {
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+
+// By the window's own geometry rather than QWidget::screen(), which follows a move only once the event loop has run
+// and is the primary screen for a window not yet shown.
+const QScreen* screenHolding(QWidget* window) {
+    if (!window)
+        return QGuiApplication::primaryScreen();
+    const QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+    return screen ? screen : window->screen();
+}
+
+} // namespace
+
 bool QtWindowSystem::pointerPosition(PixelPoint& point) {
     if (!QGuiApplication::primaryScreen())
         return false;
@@ -70,8 +87,7 @@ void QtWindowSystem::keepOnTop(QWidget* window) {
 bool QtWindowSystem::windowRect(QWidget* window, PixelRect& rect) {
     if (!window)
         return false;
-    const QRect g = window->geometry();
-    rect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+    rect = pixelRect(window->geometry());
     return true;
 }
 
@@ -85,19 +101,25 @@ std::optional<ActiveWindow> QtWindowSystem::activeWindow() {
 }
 
 PixelRect QtWindowSystem::screenOf(QWidget* window) {
-    const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    const QRect g = screen->geometry();
-    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+    const QScreen* screen = screenHolding(window);
+    return screen ? pixelRect(screen->geometry()) : PixelRect{};
 }
 
 PixelRect QtWindowSystem::workAreaOf(QWidget* window) {
-    const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return WindowSystem::workAreaOf(window);
-    const QRect g = screen->availableGeometry();
-    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+    const QScreen* screen = screenHolding(window);
+    return screen ? pixelRect(screen->availableGeometry()) : WindowSystem::workAreaOf(window);
+}
+
+std::vector<Monitor> QtWindowSystem::monitors() {
+    std::vector<Monitor> found;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const Monitor monitor{screen->name(), pixelRect(screen->geometry()), pixelRect(screen->availableGeometry())};
+        found.insert(screen == primary ? found.begin() : found.end(), monitor);
+    }
+    if (found.empty())
+        found.push_back({QString(), screenOf(nullptr), workAreaOf(nullptr)});
+    return found;
 }
 
 Qt::WindowFlags borderlessWindowFlags(bool topmost) {

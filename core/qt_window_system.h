@@ -23,6 +23,7 @@ public:
     std::optional<ActiveWindow> activeWindow() override;
     PixelRect screenOf(QWidget* window) override;
     PixelRect workAreaOf(QWidget* window) override;
+    std::vector<Monitor> monitors() override;
 
 private:
     static constexpr qint64 kRaiseIntervalMs = 450; // twice a second, from fast or idle pointer ticks

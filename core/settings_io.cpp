@@ -13,6 +13,8 @@ namespace {
 
 // The file keeps the strip's left edge in twips, 15 to a pixel, as a single-precision number.
 constexpr double kTwipsPerPixel = 15.0;
+// Further right than any monitor is wide; the strip keeps itself on the monitor it stands on.
+constexpr int kWidestLeft = 32767;
 // Sentence ids: line i of lesson g is 10000 + 100 g + i.
 constexpr int kFirstSentenceId = 10000;
 constexpr int kIdsPerLesson = 100;
@@ -113,6 +115,43 @@ void writeFirstRunDefaults(SettingsStore& store, int screenWidth) {
     store.sync();
 }
 
+// Each command's key in the file and its default. A cleared key is stored as "none", since an absent key takes the
+// default; a key is stored in Qt's portable text ("Ctrl+Alt+R").
+struct StoredShortcut {
+    const char* name;
+    QKeyCombination defaultKey;
+};
+constexpr StoredShortcut kShortcuts[] = {{"keyrepeat", Qt::CTRL | Qt::ALT | Qt::Key_R},
+                                         {"keypause", Qt::CTRL | Qt::ALT | Qt::Key_P}};
+static_assert(std::size(kShortcuts) == kCommandCount);
+const QString kNoShortcut = QStringLiteral("none");
+
+QKeySequence readShortcut(SettingsStore& store, const StoredShortcut& entry) {
+    const QString text = store.readSetting(key(entry.name)).trimmed();
+    if (text == kNoShortcut)
+        return QKeySequence();
+    const QKeySequence stored = QKeySequence::fromString(text, QKeySequence::PortableText);
+    if (text.isEmpty() || stored.isEmpty() || stored[0].key() == Qt::Key_unknown)
+        return QKeySequence(entry.defaultKey);
+    return QKeySequence(stored[0]);
+}
+
+// What the dialog saves beside its older keys.
+void writeWorkingDaySettings(SettingsStore& store, const Settings& s) {
+    store.writeSetting(key("textsize"), decimal(s.textScale));
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        store.writeSetting(key(kShortcuts[i].name), s.shortcuts[i].isEmpty()
+                                                        ? kNoShortcut
+                                                        : s.shortcuts[i].toString(QKeySequence::PortableText));
+    }
+}
+
+// The end of a pause is an instant, kept in UTC so a change of time zone or of daylight saving time keeps it.
+QDateTime readPauseEnd(SettingsStore& store) {
+    const QDateTime end = QDateTime::fromString(store.readSetting(key("pauseuntil")).trimmed(), Qt::ISODate);
+    return end.isValid() ? end.toLocalTime() : QDateTime();
+}
+
 } // namespace
 
 Settings loadSettings(SettingsStore& store, int screenWidth) {
@@ -135,9 +174,16 @@ Settings loadSettings(SettingsStore& store, int screenWidth) {
     s.startAtLogOn = readNumber(store, "mark", 0) != 0;
     s.speechRate = std::clamp(readNumber(store, "sspeed", 150), 80, 300);
     s.stepAsideForFilms = readNumber(store, "stepaside", 1) != 0;
+    s.pausedUntil = readPauseEnd(store);
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        s.shortcuts[i] = readShortcut(store, kShortcuts[i]);
+    const int scale = readNumber(store, "textsize", 100);
+    s.textScale = std::find(kTextScales.begin(), kTextScales.end(), scale) != kTextScales.end() ? scale : 100;
+    s.stripMonitor = store.readSetting(key("monitor")).trimmed();
     const std::optional<double> left = parseNumber(store.readSetting(key("left")));
-    s.stripLeft =
-        clampStripLeft(pixelsOf(left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth)), screenWidth);
+    const double twips = left ? static_cast<float>(*left) : defaultLeftTwips(screenWidth);
+    s.stripLeft = clampStripLeft(pixelsOf(std::clamp(twips, 0.0, kWidestLeft * kTwipsPerPixel)),
+                                 s.stripMonitor.isEmpty() ? screenWidth : kWidestLeft);
     return s;
 }
 
@@ -165,14 +211,26 @@ bool saveDialogSettings(SettingsStore& store, const Settings& s) {
     // A file that never named an own lesson stays as the versions before them wrote it.
     if (!s.ownLesson.name.isEmpty() || !store.readSetting(key("ownlesson")).isEmpty())
         store.writeSetting(key("ownlesson"), s.ownLesson.name);
+    writeWorkingDaySettings(store, s);
     return store.sync();
 }
 
+// "left" is measured from the strip's own monitor: a version that knows only the primary monitor puts the strip at
+// the same place on that one. The monitor is written only when it changed, so a file from before it was kept (or
+// from a desktop whose monitors have no names) comes back as it was.
 bool saveExitSettings(SettingsStore& store, const Settings& s) {
     store.writeSetting(key("voice"), decimal(flag(s.readAloud)));
+    if (store.readSetting(key("monitor")).trimmed() != s.stripMonitor)
+        store.writeSetting(key("monitor"), s.stripMonitor);
     store.writeSetting(key("left"), decimal(static_cast<float>(s.stripLeft * kTwipsPerPixel)));
     if (s.keepsReadingPosition())
         writeReadingPosition(store, s);
+    return store.sync();
+}
+
+bool savePause(SettingsStore& store, const Settings& s) {
+    store.writeSetting(key("pauseuntil"),
+                       s.pausedUntil.isValid() ? s.pausedUntil.toUTC().toString(Qt::ISODate) : QString());
     return store.sync();
 }
 

@@ -12,7 +12,8 @@ namespace parlavo {
 // crash or run away later are repaired in what is returned, never written back: an absent, non-numeric or
 // out-of-range key takes its default, timings and the lesson are clamped into the dialog's ranges, a reading
 // position that names no sentence restarts at the first one (said on standard error), and the left edge is
-// pulled onto a screen `screenWidth` pixels wide.
+// pulled onto a monitor `screenWidth` pixels wide, the primary one's width, unless another monitor is named: the
+// strip keeps it on the monitor it stands on. The first run's left edge is measured on the primary monitor.
 Settings loadSettings(SettingsStore& store, int screenWidth);
 
 // The save when the settings dialog closes: the dialog's keys (the chosen own lesson among them), only while saving
@@ -20,12 +21,15 @@ Settings loadSettings(SettingsStore& store, int screenWidth);
 // Returns false when the store could not be written.
 bool saveDialogSettings(SettingsStore& store, const Settings& settings);
 
-// The save of the exit command: reading aloud, the left edge and, while it is kept, the reading position (in the
-// own lesson too while one is chosen).
+// The save of the exit command: reading aloud, the strip's monitor and left edge and, while it is kept, the reading
+// position (in the own lesson too while one is chosen).
 bool saveExitSettings(SettingsStore& store, const Settings& settings);
 
 // Writes the reading position alone, and only while it is kept; the save that keeps it current while the
 // program runs. Returns false when the store could not be written.
 bool saveReadingPosition(SettingsStore& store, const Settings& settings);
+
+// Writes when the pause ends, or that none is running, at once: a restart during a pause stays paused.
+bool savePause(SettingsStore& store, const Settings& settings);
 
 } // namespace parlavo

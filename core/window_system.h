@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -27,6 +29,13 @@ struct PixelRect {
 inline bool rectContains(const PixelRect& rect, const PixelPoint& point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
 }
+
+// One monitor of the desktop, as the window system names it (on X11 the RandR output: "HDMI-1").
+struct Monitor {
+    QString name;
+    PixelRect area;
+    PixelRect workArea; // what the desktop's panels leave free of it
+};
 
 // The window that has the keyboard, as the window manager announces it.
 struct ActiveWindow {
@@ -57,10 +66,13 @@ public:
 
     // The active window, or nothing when the window manager does not say which one is active.
     virtual std::optional<ActiveWindow> activeWindow() { return std::nullopt; }
-    // The screen that holds the window, or the primary screen for none.
+    // The monitor that holds the window's centre (the one it was last on when it lies on none), or the primary
+    // monitor for none.
     virtual PixelRect screenOf(QWidget* window) = 0;
-    // The part of that screen the desktop's panels leave free; the whole screen unless told otherwise.
+    // The part of that monitor the desktop's panels leave free; the whole monitor unless told otherwise.
     virtual PixelRect workAreaOf(QWidget* window) { return screenOf(window); }
+    // Every monitor, the primary one first; never empty.
+    virtual std::vector<Monitor> monitors() = 0;
 };
 
 } // namespace parlavo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings.h"
+#include "core/reading_position.h"
 
 #include <QString>
 #include <QStringList>

@@ -36,6 +36,7 @@ StripMenu::StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Au
     settingsCommand = addCommand(QStringLiteral("&Settings..."), &StripMenu::openSettings);
     readAloudCommand = addCommand(kCaptionReadingAtStart, &StripMenu::toggleReadingAloud);
     repeatCommand = addCommand(QStringLiteral("&Repeat sentence"), &StripMenu::repeatSentence);
+    buildPauseMenu();
     aboutCommand = addCommand(QStringLiteral("&About..."), &StripMenu::showAbout);
     firstSeparator = menu.addSeparator();
     websiteCommand = addCommand(QStringLiteral("&Website"), &StripMenu::openWebsite);
@@ -56,6 +57,25 @@ StripMenu::StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Au
         mPointerCheck.start();
     });
     connect(&menu, &QMenu::aboutToHide, &mPointerCheck, &QTimer::stop);
+}
+
+void StripMenu::buildPauseMenu() {
+    pauseMenu = menu.addMenu(QStringLiteral("&Pause"));
+    const std::pair<const char*, PauseLength> lengths[] = {{"For &30 minutes", PauseLength::HalfHour},
+                                                           {"For an &hour", PauseLength::Hour},
+                                                           {"Until &tomorrow", PauseLength::UntilMorning}};
+    for (std::size_t i = 0; i < pauseCommands.size(); ++i) {
+        const PauseLength length = lengths[i].second;
+        pauseCommands[i] = pauseMenu->addAction(QString::fromLatin1(lengths[i].first));
+        connect(pauseCommands[i], &QAction::triggered, this, [this, length] { mStrip.pause(length); });
+    }
+    resumeCommand = pauseMenu->addAction(QStringLiteral("&Resume"));
+    connect(resumeCommand, &QAction::triggered, &mStrip, &CaptionStrip::resume);
+    connect(pauseMenu, &QMenu::aboutToShow, this, [this] {
+        for (QAction* command : pauseCommands)
+            command->setVisible(!mStrip.isPaused());
+        resumeCommand->setVisible(mStrip.isPaused());
+    });
 }
 
 void StripMenu::checkPointer() {
@@ -80,7 +100,7 @@ void StripMenu::menuPictureHovered() {
     WindowSystem& windows = mStrip.windows();
     PixelRect captionWindow;
     windows.windowRect(&mStrip, captionWindow);
-    menu.popup(rightAlignedPopupPosition(captionWindow, CaptionStrip::kMenuAnchor, menu.sizeHint()));
+    menu.popup(rightAlignedPopupPosition(captionWindow, mStrip.menuAnchor(), menu.sizeHint()));
 }
 
 void StripMenu::openSettings() {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/pause.h"
+
 #include <QMenu>
 #include <QObject>
 #include <QTimer>
 
+#include <array>
 #include <memory>
 
 class QAction;
@@ -62,6 +65,10 @@ public:
     QAction* settingsCommand = nullptr;
     QAction* readAloudCommand = nullptr;
     QAction* repeatCommand = nullptr;
+    // A submenu: the pause lengths, or Resume alone while the strip is paused.
+    QMenu* pauseMenu = nullptr;
+    std::array<QAction*, 3> pauseCommands{}; // half an hour, an hour, until the morning
+    QAction* resumeCommand = nullptr;
     QAction* aboutCommand = nullptr;
     QAction* firstSeparator = nullptr;
     QAction* websiteCommand = nullptr;
@@ -71,6 +78,7 @@ public:
 
 private:
     QAction* addCommand(const QString& caption, void (StripMenu::*handler)());
+    void buildPauseMenu();
 
     CaptionStrip& mStrip;
     Shell& mShell;

@@ -41,6 +41,7 @@ void SettingsDialog::closeEvent(QCloseEvent* event) {
         mClosed = true;
         commitChoices();
         mStrip.applySpeechRate();
+        mStrip.announceSettingsChanged();
         mStrip.resumeAfterSideWindow();
     }
     event->accept();

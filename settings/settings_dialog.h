@@ -10,8 +10,10 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QKeySequenceEdit;
 class QLabel;
 class QLayout;
 class QRadioButton;
@@ -55,6 +57,8 @@ public:
     QCheckBox* startAtLogOnBox = nullptr;
     QCheckBox* stepAsideForFilmsBox = nullptr;
     OwnLessonsPanel* ownLessons = nullptr;
+    QComboBox* textSizeBox = nullptr;                             // Normal, Large, Larger
+    std::array<QKeySequenceEdit*, kCommandCount> shortcutBoxes{}; // by Command
 
 public slots:
     // Escape asks a dialog to reject; this one has nothing to reject, and closes the way its close box does.
@@ -72,6 +76,7 @@ private:
     QLayout* buildTimingsAndSwitches();
     QSpinBox* addTimingRow(QGridLayout& grid, int row, const QString& lead, int minimum, int maximum,
                            const QString& tail, QLabel*& leadLabel, int tailColumns = 1);
+    QLayout* buildTextAndKeyRows();
     void orderTabStops();
     void enterOptionGroupsAtTheirChoice();
     void onPlayModeChanged();

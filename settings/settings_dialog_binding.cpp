@@ -7,9 +7,12 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QKeySequenceEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace parlavo {
@@ -26,6 +29,10 @@ void SettingsDialog::fillFromRecord() {
     timingBoxes[1]->setValue(mSettings.spanishSeconds);
     timingBoxes[2]->setValue(mSettings.englishSeconds);
     speechSpeedBox->setValue(mSettings.speechRate);
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        shortcutBoxes[i]->setKeySequence(mSettings.shortcuts[i]);
+    textSizeBox->setCurrentIndex(
+        int(std::find(kTextScales.begin(), kTextScales.end(), mSettings.textScale) - kTextScales.begin()));
 
     playModeChoices[mSettings.inSequence ? 1 : 0]->setChecked(true);
     languageOrderChoices[mSettings.languageOrder == LanguageOrder::SpanishFirst ? 0 : 1]->setChecked(true);
@@ -68,6 +75,12 @@ void SettingsDialog::commitChoices() {
     mSettings.spanishSeconds = timingBoxes[1]->value();
     mSettings.englishSeconds = timingBoxes[2]->value();
     mSettings.speechRate = speechSpeedBox->value();
+    mSettings.textScale = kTextScales[std::size_t(textSizeBox->currentIndex())];
+    // A key is one combination; what the box took after the first is dropped.
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const QKeySequence keys = shortcutBoxes[i]->keySequence();
+        mSettings.shortcuts[i] = keys.isEmpty() ? QKeySequence() : QKeySequence(keys[0]);
+    }
 
     if (mSettings.saveSettingsOnClose) {
         applyStartAtLogOn(mAutostart, mSettings.startAtLogOn);

@@ -1,13 +1,18 @@
+#include "app/global_shortcuts.h"
 #include "lessons/sentence_catalogue.h"
 #include "settings/own_lessons_panel.h"
 #include "settings/settings_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequenceEdit>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -54,6 +59,7 @@ void SettingsDialog::buildControls() {
     page->addWidget(ownLessons);
     page->addLayout(buildPlayChoices());
     page->addLayout(buildTimingsAndSwitches());
+    page->addLayout(buildTextAndKeyRows());
     for (QRadioButton* mode : playModeChoices)
         connect(mode, &QRadioButton::toggled, this, &SettingsDialog::onPlayModeChanged);
     orderTabStops();
@@ -127,6 +133,26 @@ QLayout* SettingsDialog::buildTimingsAndSwitches() {
     return grid;
 }
 
+// The text size, then a key per command, taken from any window; the clear button leaves a command without one.
+QLayout* SettingsDialog::buildTextAndKeyRows() {
+    auto* grid = new QGridLayout;
+    textSizeBox = new QComboBox(this);
+    textSizeBox->addItems({QStringLiteral("Normal"), QStringLiteral("Large"), QStringLiteral("Larger")});
+    QLabel* textSize = plainLabel(QStringLiteral("Text size"), this);
+    textSize->setBuddy(textSizeBox);
+    grid->addWidget(textSize, 0, 0);
+    grid->addWidget(textSizeBox, 0, 1);
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        QLabel* lead = plainLabel(commandCaption(Command(i)) + QStringLiteral(" key"), this);
+        shortcutBoxes[i] = new QKeySequenceEdit(this);
+        shortcutBoxes[i]->setClearButtonEnabled(true);
+        lead->setBuddy(shortcutBoxes[i]);
+        grid->addWidget(lead, int(i) + 1, 0);
+        grid->addWidget(shortcutBoxes[i], int(i) + 1, 1);
+    }
+    return grid;
+}
+
 // "<lead> [number] <tail>", the tail spanning `tailColumns` columns.
 QSpinBox* SettingsDialog::addTimingRow(QGridLayout& grid, int row, const QString& lead, int minimum, int maximum,
                                        const QString& tail, QLabel*& leadLabel, int tailColumns) {
@@ -141,7 +167,7 @@ QSpinBox* SettingsDialog::addTimingRow(QGridLayout& grid, int row, const QString
 }
 
 // Tab visits the whole course, the first timings, the options and the switches in the order they were first
-// laid out, then the rest of the lessons, the right column before the left.
+// laid out, then the rest of the lessons, the right column before the left, the user's own, then the keys.
 void SettingsDialog::orderTabStops() {
     std::vector<QWidget*> stops = {
         lessonChoices[0], timingBoxes[0],          timingBoxes[1],     playModeChoices[0],
@@ -150,6 +176,11 @@ void SettingsDialog::orderTabStops() {
         saveSettingsBox,  stepAsideForFilmsBox};
     stops.insert(stops.end(), lessonChoices.begin() + kLeftColumnLessons, lessonChoices.end());
     stops.insert(stops.end(), lessonChoices.begin() + 1, lessonChoices.begin() + kLeftColumnLessons);
+    stops.insert(stops.end(),
+                 {static_cast<QWidget*>(ownLessons->lessonList), ownLessons->importButton, ownLessons->removeButton});
+    // The keys last, since in a key box Tab is a key like any other.
+    stops.push_back(textSizeBox);
+    stops.insert(stops.end(), shortcutBoxes.begin(), shortcutBoxes.end());
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops[i - 1], stops[i]);
 }

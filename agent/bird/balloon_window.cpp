@@ -14,6 +14,7 @@ namespace parlavo {
 
 namespace {
 
+constexpr int kTextPixels = 15; // at the normal text size
 constexpr qreal kTextWidth = 230.0;
 constexpr qreal kPadding = 10.0;
 constexpr qreal kTailLength = 16.0;
@@ -70,10 +71,15 @@ BalloonWindow::BalloonWindow() : QWidget(nullptr, borderlessWindowFlags(true)) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
+    setTextScale(100);
+}
+
+void BalloonWindow::setTextScale(int percent) {
     QFont text = font();
-    text.setPixelSize(15);
+    text.setPixelSize((kTextPixels * percent + 50) / 100);
     setFont(text);
     resizeToLine();
+    update();
 }
 
 void BalloonWindow::setLine(const QString& line) {

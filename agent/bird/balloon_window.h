@@ -17,6 +17,8 @@ public:
     const QString& line() const { return line_; }
     // Each speaker has a balloon of its own colours, so a turn of the dialogue shows whose it is at a glance.
     void setSpeaker(Speaker speaker);
+    // The text's size in per cent of the normal 15 pixels.
+    void setTextScale(int percent);
     Speaker speaker() const { return speaker_; }
     // A range of the line to mark; a length of 0 marks nothing.
     void setHighlight(qsizetype start, qsizetype length);

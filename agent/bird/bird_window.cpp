@@ -237,8 +237,15 @@ void BirdWindow::updateShape(const BirdPose& pose) {
 
 void BirdWindow::placeAtScreenCorner() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(), size());
+    standInCorner(screen ? screen->availableGeometry() : QRect(QPoint(), size()));
+}
+
+void BirdWindow::standInCorner(const QRect& area) {
     home_ = QPoint(area.right() + 1 - width(), area.bottom() + 1 - height());
+    if (isVisible()) {
+        move(*home_);
+        emit moved();
+    }
 }
 
 } // namespace parlavo

@@ -15,8 +15,8 @@
 namespace parlavo {
 
 // The bird's own window: frameless, above other windows, never taking the keyboard, shaped to the bird. It first
-// stands at the bottom-right corner of the primary screen's free area and can be dragged with the mouse. It
-// redraws only while something moves, and blinks now and then while idle.
+// stands at the bottom-right corner of the free area it is given (the primary screen's unless told) and can be
+// dragged with the mouse. It redraws only while something moves, and blinks now and then while idle.
 class BirdWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +26,8 @@ public:
 
     void appear();
     void disappear();
+    // Stands at the bottom-right corner of this area from now on; moves there at once if it shows.
+    void standInCorner(const QRect& area);
     void wave();
     void setBeakOpening(qreal opening);
 
@@ -39,7 +41,7 @@ public:
     QImage picture() const;
 
 signals:
-    // The bird was dragged somewhere else.
+    // The bird stands somewhere else: dragged there, or sent to another corner.
     void moved();
 
 protected:

@@ -14,12 +14,14 @@ public:
 
     void appear() override;
     void disappear() override;
+    void standInCorner(const QRect& area) override { bird_.standInCorner(area); }
     void wave() override;
     void setBeakOpening(qreal opening) override;
     void showBalloon(const QString& line) override;
     void setBalloonSpeaker(Speaker speaker) override;
     void highlightWord(qsizetype start, qsizetype length) override;
     void closeBalloon() override;
+    void setTextScale(int percent) override { balloon_.setTextScale(percent); }
 
     BirdWindow& bird() { return bird_; }
     BalloonWindow& balloon() { return balloon_; }

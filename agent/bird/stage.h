@@ -2,6 +2,7 @@
 
 #include "agent/speaker.h"
 
+#include <QRect>
 #include <QString>
 #include <QtGlobal>
 
@@ -17,6 +18,8 @@ public:
 
     virtual void appear() = 0;
     virtual void disappear() = 0;
+    // The bottom-right corner of this area is where the bird stands from now on.
+    virtual void standInCorner(const QRect& area) = 0;
     virtual void wave() = 0;
     // 0 shut .. 1 wide open.
     virtual void setBeakOpening(qreal opening) = 0;
@@ -27,6 +30,8 @@ public:
     // Marks the word being spoken as a range of the line; a length of 0 marks none.
     virtual void highlightWord(qsizetype start, qsizetype length) = 0;
     virtual void closeBalloon() = 0;
+    // The balloon's text, in per cent of its normal size.
+    virtual void setTextScale(int percent) = 0;
 };
 
 } // namespace parlavo

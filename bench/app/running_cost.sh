@@ -4,7 +4,8 @@
 # playing into a PulseAudio null sink, the strip without its bird (bench_strip_only) and the reference
 # window (an empty Qt window that reads the pointer every 60 ms); then each against the reference.
 #   bench/app/running_cost.sh BUILD_DIR [SECONDS] [SETTINGS...]
-# SETTINGS are extra key=value lines for the [Spanish] section (for example visi=1).
+# SETTINGS are extra key=value lines for the [Spanish] section (for example visi=1; a pauseuntil= time some
+# minutes ahead measures the paused program, which starts without its splash).
 set -euo pipefail
 build=$(cd "${1:-build/ci}" && pwd)
 seconds=${2:-60}
@@ -43,7 +44,7 @@ run() {
     start=$(date +%s%N)
     env "${@:3}" "$1" 2>/dev/null &
     pid=$!
-    until xdotool search --onlyvisible --name '^Version$' >/dev/null 2>&1; do sleep 0.005; done
+    until xdotool search --onlyvisible --name '^(Version|Parlavo)$' >/dev/null 2>&1; do sleep 0.005; done
     [ "$2" != parlavo ] || echo "process start to splash mapped: $((($(date +%s%N) - start) / 1000000)) ms"
     sleep 5 # past the intro
     measure "$pid" "$2"

@@ -13,10 +13,12 @@ namespace parlavo {
 class NoBird final : public Bird {
 public:
     void show() override {}
+    void standInCorner(const PixelRect&) override {}
     void hide() override {}
     void say(const QString&, Speaker) override {}
     void wave() override {}
     void setSpeechRate(int) override {}
+    void setTextScale(int) override {}
     void stop() override {}
     void hideWhenDone() override {}
 };
@@ -28,8 +30,9 @@ struct StripWithoutBird {
     ClockRandomSource random;
     DbusIdleInhibition idleInhibition;
     NoBird bird;
+    SystemWallClock clock;
     Settings settings;
-    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition}};
+    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition, clock}};
 };
 
 } // namespace parlavo

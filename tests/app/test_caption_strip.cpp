@@ -1,15 +1,29 @@
+#include "app/global_shortcuts.h"
 #include "app/shutdown.h"
 #include "app/splash_window.h"
 #include "caption/caption_effects.h"
+#include "caption/caption_label.h"
 #include "tests/support/fake_services.h"
 
 #include <QHelpEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 #include <QtGui/private/qguiapplication_p.h>
 
 using namespace parlavo;
 using namespace parlavo::test;
+
+namespace {
+
+// Takes what it is given, but says the first key is held elsewhere.
+class FakeGlobalKeys final : public GlobalKeys {
+public:
+    QList<QKeySequence> taken;
+    QList<QKeySequence> grab(const QList<QKeySequence>& keys) override { return (taken = keys).mid(0, 1); }
+};
+
+} // namespace
 
 // The caption strip on fakes: start-up, the intro, the caption effects, playback and the session.
 class TestCaptionStrip : public QObject {
@@ -131,6 +145,105 @@ private slots:
         QVERIFY(!check());
         world.settings.stepAsideForFilms = true;
         QVERIFY(check());
+    }
+
+    // A pause shrinks the strip to its line, sends the bird away, holds the lesson where it is and leaves nothing
+    // ticking; its end is kept at once, and the clock's alarm brings everything back at that time, not before.
+    // Pointing at the line opens an empty strip that says until when.
+    void pauseHoldsTheLessonUntilItsEnd_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QDateTime>("end");
+        QTest::addColumn<QString>("notice");
+        const QDate today(2026, 12, 7);
+        QTest::newRow("half an hour") << int(PauseLength::HalfHour) << QDateTime(today, QTime(10, 30))
+                                      << "Paused until 10:30";
+        QTest::newRow("until tomorrow") << int(PauseLength::UntilMorning) << QDateTime(today.addDays(1), QTime(6, 0))
+                                        << "Paused until 06:00 tomorrow";
+    }
+    void pauseHoldsTheLessonUntilItsEnd() {
+        QFETCH(int, length);
+        QFETCH(QDateTime, end);
+        FakeWorld world;
+        CaptionStrip& strip = world.strip;
+        world.startAndTick(80);
+        strip.onPlaybackTick();
+        strip.onSpanishEntryTick();
+        const QString shown = strip.spanishCaption();
+        world.bird.calls.clear();
+        strip.pause(PauseLength(length));
+        QVERIFY(strip.isPaused() && strip.isIdle());
+        QCOMPARE(world.bird.calls, QStringList{"hide"});
+        QCOMPARE(world.windows.geometry(&strip).height(), 1);
+        QCOMPARE(world.store.values.value("pauseuntil"), end.toUTC().toString(Qt::ISODate));
+        strip.repeatSentence();
+        QCOMPARE(world.bird.calls, QStringList{"hide"});
+
+        world.windows.pointer = {900, 0};
+        QEnterEvent enter(QPointF(1, 0), QPointF(1, 0), QPointF(900, 0));
+        QCoreApplication::sendEvent(&strip, &enter);
+        QCOMPARE(world.windows.geometry(&strip).height(), CaptionStrip::kOpenHeight);
+        QTEST(strip.toolTip(), "notice");
+        QVERIFY(!qobject_cast<CaptionLabel*>(strip.childAt(20, 8)));
+
+        world.clock.time = end.addSecs(-1);
+        emit world.clock.alarmRang();
+        QVERIFY(strip.isPaused() && world.clock.alarm == end);
+        world.clock.time = end;
+        emit world.clock.alarmRang();
+        QVERIFY(!strip.isPaused() && strip.isPlaying() && !world.clock.alarm.isValid());
+        QCOMPARE(world.bird.calls.last(), QStringLiteral("show"));
+        QCOMPARE(world.store.values.value("pauseuntil"), QString());
+        QCOMPARE(strip.spanishCaption(), shown);
+        QCOMPARE(world.windows.geometry(&strip).height(), CaptionStrip::kOpenHeight);
+    }
+
+    // A restart during a pause comes up paused, without the splash or the bird, and resumes at the stored time; a
+    // pause that ended meanwhile, or an unreadable one, is forgotten. An end set further away than a day is cut to a
+    // day.
+    void restartDuringPause_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QDateTime>("resumesAt"); // invalid: not paused
+        const QDateTime now(QDate(2026, 12, 7), QTime(10, 0));
+        QTest::newRow("paused") << now.addSecs(600).toUTC().toString(Qt::ISODate) << now.addSecs(600);
+        QTest::newRow("ended") << now.addSecs(-1).toUTC().toString(Qt::ISODate) << QDateTime();
+        QTest::newRow("unreadable") << "soon" << QDateTime();
+        QTest::newRow("a year away") << now.addYears(1).toUTC().toString(Qt::ISODate) << now.addDays(1);
+    }
+    void restartDuringPause() {
+        QFETCH(QString, stored);
+        QFETCH(QDateTime, resumesAt);
+        FakeWorld world;
+        world.store.values = {{"xxx", "1"}, {"pauseuntil", stored}};
+        world.strip.start();
+        QCOMPARE(world.strip.isPaused(), resumesAt.isValid());
+        QCOMPARE(world.bird.calls, resumesAt.isValid() ? QStringList{"hide"} : QStringList{"show"});
+        QCOMPARE(world.strip.splash() == nullptr, resumesAt.isValid());
+        if (!resumesAt.isValid())
+            return;
+        QVERIFY(world.strip.isVisible() && world.strip.isIdle());
+        world.clock.time = resumesAt;
+        world.strip.onPauseEnd();
+        QVERIFY(world.strip.isPlaying() && world.strip.isVisible());
+    }
+
+    // The settings' keys are taken at start and again when the dialog changes them, and so is the text size (the
+    // captions, the balloon and the strip's height); a key held elsewhere is said once. The keys' commands, and the
+    // sizes' drag, auto-hide and menu, are tried on the real program.
+    void dialogChangesReachKeysAndTextSize() {
+        FakeWorld world;
+        FakeGlobalKeys keys;
+        GlobalShortcuts shortcuts(world.strip, keys);
+        QSignalSpy said(&shortcuts, &GlobalShortcuts::keyTaken);
+        world.startAndTick(80);
+        shortcuts.apply();
+        world.settings.shortcuts[1] = QKeySequence(QStringLiteral("Meta+F9"));
+        world.settings.textScale = 150;
+        world.strip.announceSettingsChanged();
+        QCOMPARE(keys.taken.value(1), QKeySequence(QStringLiteral("Meta+F9")));
+        QCOMPARE(said.count(), 1);
+        QCOMPARE(world.windows.geometry(&world.strip).height(), 35);
+        QCOMPARE(world.strip.findChild<CaptionLabel*>()->font().pointSizeF(), 10.5 * 1.5);
+        QCOMPARE(world.bird.calls.last(), QStringLiteral("text 150"));
     }
 
     // A checkpoint saves and the program runs on; the session's end saves once; Exit saves once.

@@ -3,7 +3,6 @@ set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 program=$1
 write_settings xxx=1 visi=1
-strip_height() { geometry "$(strip_window)" | awk '{print $4}'; }
 strip_at() { [ "$(geometry "$(strip_window)" | cut -d' ' -f1-2)" = "$1" ]; }
 
 xdotool mousemove 100 600

@@ -66,26 +66,37 @@ private slots:
     }
 
     // Any button on any label drags: every tick moves the strip under the last pointer sample it could read (X11 sends
-    // no movement once the pointer rests). The release, a plain click too, leaves it open at the top edge, its left
-    // edge on the screen, and is what the exit saves.
+    // no movement once the pointer rests). The release, a plain click too, leaves it open at the top of the work area
+    // of the monitor under the pointer (or the nearest), the bird going along; the exit saves that and the next start
+    // restores it, on the primary monitor while the other has gone. A full-screen window there sends it aside.
     void dragFollowsTheSamples_data() {
         QTest::addColumn<QPoint>("on");
         QTest::addColumn<int>("button");
         QTest::addColumn<QPoint>("to"); // where the pointer is sampled last; none: a click on the collapsed strip
-        QTest::addColumn<int>("left");  // after the release
-        QTest::newRow("left on the Spanish line") << QPoint(100, 10) << int(Qt::LeftButton) << QPoint(600, 300) << 477;
-        QTest::newRow("right, left of the screen") << QPoint(100, 10) << int(Qt::RightButton) << QPoint(20, 9) << 0;
+        QTest::addColumn<QPoint>("at"); // after the release
+        const QPoint spanish(100, 10);
+        QTest::newRow("left on the Spanish line")
+            << spanish << int(Qt::LeftButton) << QPoint(600, 300) << QPoint(477, 0);
+        QTest::newRow("right, left of the screen") << spanish << int(Qt::RightButton) << QPoint(20, 9) << QPoint(0, 0);
         QTest::newRow("middle on the top band, too far right")
-            << QPoint(100, 0) << int(Qt::MiddleButton) << QPoint(1900, 700) << 1920 - 474;
-        QTest::newRow("right on the picture patch, click") << QPoint(458, 1) << int(Qt::RightButton) << QPoint() << 827;
+            << QPoint(100, 0) << int(Qt::MiddleButton) << QPoint(1900, 700) << QPoint(1920 - 474, 0);
+        QTest::newRow("right on the picture patch, click")
+            << QPoint(458, 1) << int(Qt::RightButton) << QPoint() << QPoint(827, 0);
+        QTest::newRow("onto the right monitor")
+            << spanish << int(Qt::LeftButton) << QPoint(2500, 400) << QPoint(2377, 24);
+        QTest::newRow("past its right edge") << spanish << int(Qt::LeftButton) << QPoint(4600, 9) << QPoint(4006, 24);
+        QTest::newRow("below the primary monitor, nearer the right one")
+            << spanish << int(Qt::LeftButton) << QPoint(1900, 1300) << QPoint(1920, 24);
     }
     void dragFollowsTheSamples() {
         QFETCH(QPoint, on);
         QFETCH(int, button);
         QFETCH(QPoint, to);
-        QFETCH(int, left);
+        QFETCH(QPoint, at);
         AutoHiding world;
         CaptionStrip& strip = world.strip;
+        const Monitor right{"right", {1920, 0, 4480, 1440}, {1920, 24, 4480, 1440}};
+        world.windows.otherMonitors = {right};
         world.pointTo(900, 0);
         if (to.isNull())
             world.pointTo(10, 600);
@@ -102,9 +113,24 @@ private slots:
         }
         release(strip, on, Qt::MouseButton(button));
         QVERIFY(!strip.isDragging());
-        QCOMPARE(world.at(), QRect(left, 0, 477, 23));
+        QCOMPARE(world.at(), QRect(at, QSize(477, 23)));
+        const int monitorLeft = at.x() >= right.area.left ? right.area.left : 0;
+        QCOMPARE(world.bird.corner.left, monitorLeft);
+        world.windows.active = ActiveWindow{true, false, true, right.area};
+        for (int tick = 0; tick < CaptionStrip::kStepAsideCheckTicks; ++tick)
+            strip.onPointerTick();
+        QCOMPARE(strip.steppedAside(), monitorLeft > 0);
+        QCOMPARE(world.at().topLeft(), at);
         QVERIFY(strip.saveAtExit());
-        QCOMPARE(world.store.values.value("left").toInt(), left * 15);
+        QCOMPARE(world.store.values.value("left").toInt(), (at.x() - monitorLeft) * 15);
+        for (const bool gone : {false, true}) {
+            FakeWorld again;
+            again.store.values = world.store.values;
+            again.windows.otherMonitors = gone ? std::vector<Monitor>() : world.windows.otherMonitors;
+            again.strip.start();
+            const QPoint onPrimary(std::min(at.x() - monitorLeft, 1920 - 474), 0);
+            QCOMPARE(again.windows.geometry(&again.strip).topLeft(), gone ? onPrimary : at);
+        }
     }
 
     // Auto-hide trusts only the pointer the window system can see: one gone onto a native Wayland window is away,
@@ -140,10 +166,6 @@ private slots:
         QVERIFY(!strip.isOpen());
         world.pointTo(900, 35);
         QCOMPARE(world.at(), QRect(827, 32, 477, 23));
-        press(strip, QPoint(100, 10), QPoint(927, 42), Qt::LeftButton);
-        world.pointTo(600, 400);
-        release(strip, QPoint(100, 10), Qt::LeftButton);
-        QCOMPARE(world.at().top(), 32);
     }
 
     // Only a full-screen window of another program on the strip's own screen sends it aside.

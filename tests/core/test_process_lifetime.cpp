@@ -1,3 +1,4 @@
+#include "core/qt_desktop_services.h"
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
 
@@ -12,7 +13,8 @@
 
 using namespace parlavo;
 
-// What the real program's tests cannot stage: leftovers of a crashed copy, and signals at the worst moment.
+// What the real program's tests cannot stage: leftovers of a crashed copy, signals at the worst moment, and an alarm
+// set for a time (a pause's end) that is not an hour away.
 class TestProcessLifetime : public QObject {
     Q_OBJECT
 private slots:
@@ -44,6 +46,20 @@ private slots:
             std::raise(SIGHUP);
             QCOMPARE(errno, EILSEQ);
         }
+    }
+
+    // The alarm rings once at its time, at once for a time past; a later one replaces it, and no time clears it.
+    void wallClockAlarmRingsAtItsTime() {
+        SystemWallClock clock;
+        QSignalSpy rang(&clock, &WallClock::alarmRang);
+        clock.setAlarm(clock.now().addSecs(-5));
+        QVERIFY(rang.wait(1000));
+        clock.setAlarm(clock.now().addMSecs(100));
+        clock.setAlarm(clock.now().addMSecs(300));
+        QVERIFY(!rang.wait(200) && rang.wait(1000) && rang.size() == 2);
+        clock.setAlarm(clock.now().addMSecs(100));
+        clock.setAlarm(QDateTime());
+        QVERIFY(!rang.wait(400));
     }
 };
 

@@ -59,6 +59,13 @@ private slots:
         row("own lesson's name as stored", "ownlesson", " Mis frases ", " Mis frases ");
         row("own place beyond 16 bits", "ownplace", "70000", "70000");
         row("own place not a count", "ownplace", "-5", "0");
+        row("text size kept", "textsize", "125", "125");
+        row("text size not offered", "textsize", "130", "100");
+        row("shortcut absent", "keyrepeat", "", "Ctrl+Alt+R");
+        row("shortcut cleared", "keypause", "none", "none");
+        row("shortcut changed", "keypause", "Meta+Shift+F9", "Meta+Shift+F9");
+        row("shortcut's second key dropped", "keypause", "Ctrl+K, Ctrl+L", "Ctrl+K");
+        row("shortcut unreadable", "keyrepeat", "Ctrl+Banana", "Ctrl+Alt+R");
     }
     void storedValuesAreRepaired() {
         QFETCH(QString, key);
@@ -88,11 +95,9 @@ private slots:
         settings.inSequence = inSequence;
         settings.saveReadingPosition = keep;
         settings.readingPosition = {4, 12};
-        settings.stripLeft = 827;
         FakeSettingsStore store;
         QVERIFY(saveExitSettings(store, settings));
         QCOMPARE(store.values.keys(), keys);
-        QCOMPARE(store.values.value("left"), QStringLiteral("12405"));
         QCOMPARE(store.values.value("guagen", "10412"), QStringLiteral("10412"));
         QCOMPARE(store.syncs, 1);
     }

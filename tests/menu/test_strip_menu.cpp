@@ -43,8 +43,9 @@ struct BirdWorld {
     FakeWindowSystem windows;
     FakeRandomSource random;
     FakeIdleInhibition idleInhibition;
+    FakeWallClock clock;
     SpeakingBird bird{fakeBirdParts()};
-    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition}};
+    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition, clock}};
     FakeShell shell;
     RecordingAutostart autostart{store};
     StripMenu menu{strip, shell, store, autostart};

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -33,7 +35,8 @@ QString shownChoices(const SettingsDialog& d) {
 }
 
 // One step: "autoHide", "lesson3", "mode1", "order1"... clicks that control; "box0+", "box0-" and "lesson3!" press
-// Up, Down and Escape on it; "box0=12" types 12 over a box's text; "exit" destroys the dialog without closing it.
+// Up, Down and Escape on it; "box0=12" types 12 over a box's text; "exit" destroys the dialog without closing it;
+// "key0-" clears a command's key box, "key1+" types Ctrl+Shift+K then Ctrl+L into one; "size2": the third text size.
 void act(SettingsDialog& d, const QString& step) {
     if (step == QLatin1String("exit")) {
         delete &d;
@@ -45,15 +48,22 @@ void act(SettingsDialog& d, const QString& step) {
         return i < int(group.size()) ? group[i] : nullptr;
     };
     QWidget* control =
-        QHash<QString, QWidget*>{{"autoHide", d.autoHideBox},       {"schedule", d.saveReadingPositionBox},
-                                 {"logOn", d.startAtLogOnBox},      {"saving", d.saveSettingsBox},
-                                 {"films", d.stepAsideForFilmsBox}, {"lesson", at(d.lessonChoices)},
-                                 {"mode", at(d.playModeChoices)},   {"order", at(d.languageOrderChoices)},
-                                 {"box", at(d.timingBoxes)},        {"speed", d.speechSpeedBox}}
+        QHash<QString, QWidget*>{
+            {"autoHide", d.autoHideBox},     {"schedule", d.saveReadingPositionBox}, {"logOn", d.startAtLogOnBox},
+            {"saving", d.saveSettingsBox},   {"films", d.stepAsideForFilmsBox},      {"lesson", at(d.lessonChoices)},
+            {"mode", at(d.playModeChoices)}, {"order", at(d.languageOrderChoices)},  {"box", at(d.timingBoxes)},
+            {"speed", d.speechSpeedBox},     {"key", at(d.shortcutBoxes)},           {"size", d.textSizeBox}}
             .value(parts.captured(1));
     QVERIFY2(control, qPrintable(step));
     const QString how = parts.captured(3);
-    if (how.startsWith('=')) {
+    if (control == d.textSizeBox) {
+        d.textSizeBox->setCurrentIndex(i);
+    } else if (auto* keys = qobject_cast<QKeySequenceEdit*>(control); keys && how == "-") {
+        keys->clear();
+    } else if (keys) {
+        QTest::keyClick(keys, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(keys, Qt::Key_L, Qt::ControlModifier);
+    } else if (how.startsWith('=')) {
         QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(control, how.mid(1));
     } else if (!how.isEmpty()) {
@@ -117,6 +127,9 @@ private slots:
         addRow("saving off throughout", {"ssave=0", "", choices, chosen, ""});
         addRow("saving switched off", {"", "", choices + " saving", chosen + " ssave=0", ""});
         addRow("saving switched on", {"ssave=0", "", choices + " saving", chosen + " ssave=1", "write@0 saved"});
+        // A key box keeps the first combination typed; a cleared one leaves its command without a key.
+        addRow("command keys", {"", "", "key0- key1+", "keyrepeat=none keypause=Ctrl+Shift+K", "remove@0 saved"});
+        addRow("text size", {"textsize=125", "", "size2", "textsize=150", "remove@0 saved"});
         addRow("stepping aside for films cleared", {"", "", "films", "stepaside=0", "remove@0 saved"});
 
         // Escape on any control closes the dialog the way its close box does.
@@ -176,8 +189,8 @@ private slots:
 
     // At twice the system font, and in another run at twice the scale too, every caption, choice and number shows
     // whole and clear of its neighbours, at the fixed size the layout asks for, 266.67 px left of and 200 above the
-    // screen's middle. Tab stops once at each control, in an option group only at its choice, in the dialog's order,
-    // the user's own lessons last.
+    // screen's middle. Tab stops once at each control, in an option group only at its choice, in the dialog's order:
+    // the user's own lessons after the built-in ones, then the text size and the keys, where Tab is a key.
     void layout() {
         QApplication::setFont(QFont(QApplication::font().family(), QApplication::font().pointSize() * 2));
         DialogWorld w;
@@ -201,11 +214,22 @@ private slots:
 
         QApplication::setActiveWindow(&d);
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        const QWidgetList expected = {
-            d.timingBoxes[0],          d.timingBoxes[1],           d.timingBoxes[2],         d.playModeChoices[1],
-            d.languageOrderChoices[1], d.speechSpeedBox,           d.saveReadingPositionBox, d.autoHideBox,
-            d.startAtLogOnBox,         d.saveSettingsBox,          d.stepAsideForFilmsBox,   d.lessonChoices[12],
-            d.ownLessons->lessonList,  d.ownLessons->importButton, d.timingBoxes[0]};
+        const QWidgetList expected = {d.timingBoxes[0],
+                                      d.timingBoxes[1],
+                                      d.timingBoxes[2],
+                                      d.playModeChoices[1],
+                                      d.languageOrderChoices[1],
+                                      d.speechSpeedBox,
+                                      d.saveReadingPositionBox,
+                                      d.autoHideBox,
+                                      d.startAtLogOnBox,
+                                      d.saveSettingsBox,
+                                      d.stepAsideForFilmsBox,
+                                      d.lessonChoices[12],
+                                      d.ownLessons->lessonList,
+                                      d.ownLessons->importButton,
+                                      d.textSizeBox,
+                                      d.shortcutBoxes[0]};
         d.timingBoxes[0]->setFocus(Qt::TabFocusReason);
         QWidgetList visited = {QApplication::focusWidget()};
         while (visited.size() < expected.size()) {

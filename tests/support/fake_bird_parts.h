@@ -54,6 +54,7 @@ struct LoggingStage final : Stage {
     bool beakOpen = false;
     void appear() override { partsLog.calls << "appear"; }
     void disappear() override { partsLog.calls << "disappear"; }
+    void standInCorner(const QRect&) override {}
     void wave() override { partsLog.calls << "wave"; }
     void setBeakOpening(qreal opening) override {
         const bool open = opening > 0.5 || (beakOpen && opening > 0.0);
@@ -68,6 +69,7 @@ struct LoggingStage final : Stage {
     }
     void closeBalloon() override { partsLog.calls << "balloon shut"; }
     void setBalloonSpeaker(Speaker who) override { speaker = who; }
+    void setTextScale(int) override {}
 };
 
 // A fresh log at 0 ms, and the parts that write it.

@@ -34,6 +34,15 @@ public:
     bool held() const override { return isHeld; }
 };
 
+// Stands still until a test moves it; Monday 7 December 2026, 10:00 local time at first. Its alarm rings when told.
+class FakeWallClock final : public WallClock {
+public:
+    QDateTime time{QDate(2026, 12, 7), QTime(10, 0)};
+    QDateTime alarm;
+    QDateTime now() const override { return time; }
+    void setAlarm(const QDateTime& when) override { alarm = when; }
+};
+
 // Everything a caption window needs, in memory; `strip` is built on them.
 struct FakeWorld {
     Settings settings;
@@ -42,7 +51,8 @@ struct FakeWorld {
     FakeBird bird;
     FakeRandomSource random;
     FakeIdleInhibition idleInhibition;
-    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition}};
+    FakeWallClock clock;
+    CaptionStrip strip{settings, {store, windows, bird, random, idleInhibition, clock}};
 
     // Runs the start-up and then the given number of pointer ticks.
     void startAndTick(int ticks) {

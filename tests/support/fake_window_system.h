@@ -1,5 +1,6 @@
 #pragma once
 
+#include "caption/drag.h"
 #include "core/window_system.h"
 
 #include <QHash>
@@ -7,11 +8,13 @@
 
 namespace parlavo::test {
 
-// Windows, a screen and a pointer that exist only in memory; tests move the pointer by hand.
+// Windows, monitors and a pointer that exist only in memory; tests move the pointer by hand. The primary monitor,
+// "primary", stands at 0,0; others may be added.
 class FakeWindowSystem final : public WindowSystem {
 public:
     int screenWidthPixels = 1920;
     int screenHeightPixels = 1080;
+    std::vector<Monitor> otherMonitors;
     PixelPoint pointer{5000, 5000};
     bool cursorReadable = true;
 
@@ -34,13 +37,24 @@ public:
     }
     std::optional<ActiveWindow> active;
     std::optional<ActiveWindow> activeWindow() override { return active; }
-    PixelRect screenOf(QWidget*) override { return {0, 0, screenWidthPixels, screenHeightPixels}; }
-    std::optional<PixelRect> workArea; // the whole screen when unset
-    PixelRect workAreaOf(QWidget* window) override { return workArea.value_or(screenOf(window)); }
+    std::optional<PixelRect> workArea; // the primary monitor's; all of it when unset
+    std::vector<Monitor> monitors() override {
+        const PixelRect primary{0, 0, screenWidthPixels, screenHeightPixels};
+        std::vector<Monitor> all{{QStringLiteral("primary"), primary, workArea.value_or(primary)}};
+        all.insert(all.end(), otherMonitors.begin(), otherMonitors.end());
+        return all;
+    }
+    // The monitor that holds the window's centre, or the nearest; the primary one for no window.
+    PixelRect screenOf(QWidget* window) override { return monitorOf(window).area; }
+    PixelRect workAreaOf(QWidget* window) override { return monitorOf(window).workArea; }
 
     QRect geometry(QWidget* window) const { return mGeometry.value(window); }
 
 private:
+    Monitor monitorOf(QWidget* window) {
+        const QPoint centre = mGeometry.value(window).center();
+        return monitorUnder(monitors(), {centre.x(), centre.y()});
+    }
     QHash<QWidget*, QRect> mGeometry;
 };
 

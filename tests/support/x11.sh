@@ -44,6 +44,11 @@ title_viewable() {
     return 1
 }
 
+strip_height() { geometry "$(strip_window)" | awk '{print $4}'; }
+# is_paused, is_playing: the strip as its bare line without the bird; open at the normal text size with the bird.
+is_paused() { [ "$(strip_height)" = 1 ] && ! title_viewable "Parlavo bird"; }
+is_playing() { [ "$(strip_height)" = 23 ] && title_viewable "Parlavo bird"; }
+
 hex_id() { printf '0x%x' "$1"; }
 # frame_of ID: the child of the root window that holds ID (the window manager's frame, or ID itself).
 frame_of() {
@@ -92,7 +97,7 @@ open_menu() {
     read -r menu_left menu_top menu_width menu_height _ < <(geometry "$(menu_window)")
 }
 # click_menu_item PERCENT: the item at that fraction of the menu's height. The items are Settings, Read
-# aloud, Repeat sentence, About, a separator, Website, E-mail, a separator and Exit.
+# aloud, Repeat sentence, Pause, About, a separator, Website, E-mail, a separator and Exit.
 click_menu_item() { xdotool mousemove $((menu_left + menu_width / 2)) $((menu_top + menu_height * $1 / 100)) click 1; }
 # skip_splash: clicks the splash picture once it shows, so that the strip comes up at once.
 skip_splash() {
