@@ -24,6 +24,9 @@ struct Settings {
     int spanishSeconds = 5;   // 5..15
     int englishSeconds = 3;   // 3..15
     bool inSequence = false;  // lessons in sequence, or at random
+    // Review play, which chooses by what the learner knows. inSequence is set with it, so that a version without
+    // Review play reads the lessons in sequence instead.
+    bool review = false;
     bool saveReadingPosition = true;
     bool saveSettingsOnClose = true;
     bool autoHide = false;

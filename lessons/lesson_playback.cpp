@@ -18,6 +18,10 @@ int drawBelow(RandomSource& random, int count) {
 LessonPlayback::LessonPlayback(Settings& settings, RandomSource& random) : mSettings(settings), mRandom(random) {}
 
 Sentence LessonPlayback::next() {
+    if (mSettings.review && mReview) {
+        if (std::optional<Sentence> chosen = mReview->nextForReview())
+            return *chosen;
+    }
     if (!mSettings.inSequence) {
         const ReadingPosition drawn = drawAtRandom();
         return {lessonLine(drawn), drawn, false};

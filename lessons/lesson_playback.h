@@ -4,6 +4,8 @@
 #include "core/settings.h"
 #include "lessons/sentence_catalogue.h"
 
+#include <optional>
+
 namespace parlavo {
 
 // A sentence handed out for showing: its texts and speaker, where it stands in the lessons, and whether sequence
@@ -28,6 +30,13 @@ public:
     virtual void speak() = 0;
 };
 
+// Chooses the sentences of Review play; empty when it has none to offer, and playback then reads on in sequence.
+class ReviewSource {
+public:
+    virtual ~ReviewSource() = default;
+    virtual std::optional<Sentence> nextForReview() = 0;
+};
+
 // Lesson playback: which sentence comes next, in sequence from the reading position (which it moves on) or at
 // random, and the timed display cycle that shows each one. A cycle shows the Spanish line for the Spanish seconds
 // and the English one for the English seconds, in the chosen order, both counted from the cycle's first 100 ms
@@ -37,6 +46,8 @@ class LessonPlayback {
 public:
     LessonPlayback(Settings& settings, RandomSource& random);
 
+    // Review play chooses through `review` once it is set.
+    void setReviewSource(ReviewSource* review) { mReview = review; }
     // Chooses the next sentence.
     Sentence next();
     // One 100 ms tick of the display cycle.
@@ -59,6 +70,7 @@ private:
 
     Settings& mSettings;
     RandomSource& mRandom;
+    ReviewSource* mReview = nullptr;
     int mTick = 0; // ticks within the current cycle
     int mCyclesShown = 0;
     Phase mPhase = Phase::Begin;

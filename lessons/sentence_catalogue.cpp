@@ -79,6 +79,10 @@ const LessonLine& lessonLine(const ReadingPosition& position) {
     return dialogue.at((position.line - 1) % dialogue.size());
 }
 
+int dialogueLength(int lesson) {
+    return static_cast<int>(catalogue().dialogues.at(lesson - 1).size());
+}
+
 const QStringList& lessonNames() {
     return catalogue().names;
 }

@@ -1,0 +1,66 @@
+#include "lessons/review_play.h"
+
+#include "lessons/sentence_catalogue.h"
+
+namespace parlavo {
+
+std::vector<ReviewCandidate> BuiltInSentences::inLessonOrder(int lesson) const {
+    const int first = lesson == 0 ? 1 : lesson;
+    const int last = lesson == 0 ? kChoosableLessons : lesson;
+    std::vector<ReviewCandidate> candidates;
+    for (int at = first; at <= last; ++at) {
+        for (int line = 1; line <= dialogueLength(at); ++line)
+            candidates.push_back({SentenceKey::builtIn(at, line), {at, line}});
+    }
+    return candidates;
+}
+
+SentenceKey BuiltInSentences::keyOf(const Sentence& sentence) const {
+    const ReadingPosition& at = sentence.position;
+    if (at.lesson < 1 || at.lesson > kLastLesson || at.line < 1 || at.line > kLinesPerLesson ||
+        sentence.text.spanish.trimmed().isEmpty())
+        return {};
+    const int lesson = at.lesson > kChoosableLessons ? at.lesson - kChoosableLessons : at.lesson;
+    return SentenceKey::builtIn(lesson, (at.line - 1) % dialogueLength(lesson) + 1);
+}
+
+Sentence BuiltInSentences::sentenceAt(const ReviewCandidate& candidate) const {
+    return {lessonLine(candidate.position), candidate.position, false};
+}
+
+ReviewPlay::ReviewPlay(LearnerProgress& progress, const Settings& settings, const ReviewSentences& sentences)
+    : mProgress(progress), mSettings(settings), mSentences(sentences) {}
+
+// The choice is built afresh when another lesson is chosen; a run's history belongs to the lesson it was in.
+ReviewSelection& ReviewPlay::selection() {
+    if (!mSelection || mSelectionLesson != mSettings.lesson) {
+        mSelection.emplace(mSentences.inLessonOrder(mSettings.lesson), mProgress.states());
+        mSelectionLesson = mSettings.lesson;
+    }
+    return *mSelection;
+}
+
+std::optional<Sentence> ReviewPlay::nextForReview() {
+    if (!mProgress.reviewAvailable())
+        return std::nullopt;
+    const ReviewCandidate* chosen = selection().next(mProgress.clock().today());
+    if (!chosen)
+        return std::nullopt;
+    return mSentences.sentenceAt(*chosen);
+}
+
+void ReviewPlay::shown() {
+    mProgress.shown();
+}
+
+bool ReviewPlay::answer(const Sentence& sentence, Grade grade) {
+    const SentenceKey key = mSentences.keyOf(sentence);
+    if (!key.isValid())
+        return false;
+    const MemoryState after = mProgress.answer(key, grade);
+    if (mSelection)
+        mSelection->answered(key, after, grade);
+    return true;
+}
+
+} // namespace parlavo

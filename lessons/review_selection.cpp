@@ -1,0 +1,98 @@
+#include "lessons/review_selection.h"
+
+#include <algorithm>
+
+namespace parlavo {
+
+namespace {
+
+constexpr qint64 kNew = -1;
+
+} // namespace
+
+ReviewSelection::ReviewSelection(std::vector<ReviewCandidate> inLessonOrder,
+                                 const QHash<SentenceKey, MemoryState>& states)
+    : mCandidates(std::move(inLessonOrder)), mDue(mCandidates.size(), kNew), mShownInRound(mCandidates.size()) {
+    mIndexOf.reserve(static_cast<qsizetype>(mCandidates.size()));
+    for (std::size_t i = 0; i < mCandidates.size(); ++i) {
+        mIndexOf.insert(mCandidates[i].key, i);
+        const auto state = states.constFind(mCandidates[i].key);
+        if (state != states.cend()) {
+            mDue[i] = state->due.toJulianDay();
+            mByDue.insert({mDue[i], i});
+        }
+    }
+}
+
+const ReviewCandidate* ReviewSelection::next(const QDate& today) {
+    if (mCandidates.empty())
+        return nullptr;
+    std::optional<std::size_t> chosen = choose(today);
+    if (!chosen) {
+        // Every candidate has been shown in this round: a new round begins.
+        std::fill(mShownInRound.begin(), mShownInRound.end(), false);
+        mNewCursor = 0;
+        chosen = choose(today);
+    }
+    return &mCandidates[take(*chosen)];
+}
+
+std::optional<std::size_t> ReviewSelection::choose(const QDate& today) {
+    const auto back =
+        std::find_if(mComingBack.begin(), mComingBack.end(), [](const auto& entry) { return entry.second <= 0; });
+    if (back != mComingBack.end()) {
+        const std::size_t index = back->first;
+        mComingBack.erase(back);
+        return index;
+    }
+    if (auto due = earliestDue(&today))
+        return due;
+    if (auto fresh = nextNew())
+        return fresh;
+    return earliestDue(nullptr);
+}
+
+std::optional<std::size_t> ReviewSelection::earliestDue(const QDate* onOrBefore) const {
+    for (const auto& [day, index] : mByDue) {
+        if (onOrBefore && day > onOrBefore->toJulianDay())
+            break;
+        if (!mShownInRound[index])
+            return index;
+    }
+    return std::nullopt;
+}
+
+// Sentences stop being new and are never new again, and the round's marks only grow, so the cursor moves on
+// for good until the next round.
+std::optional<std::size_t> ReviewSelection::nextNew() {
+    while (mNewCursor < mCandidates.size() && (mDue[mNewCursor] != kNew || mShownInRound[mNewCursor]))
+        ++mNewCursor;
+    if (mNewCursor == mCandidates.size())
+        return std::nullopt;
+    return mNewCursor;
+}
+
+std::size_t ReviewSelection::take(std::size_t index) {
+    mShownInRound[index] = true;
+    for (auto& [waiting, toCome] : mComingBack) {
+        if (waiting != index)
+            --toCome;
+    }
+    return index;
+}
+
+void ReviewSelection::answered(const SentenceKey& key, const MemoryState& after, Grade grade) {
+    const auto found = mIndexOf.constFind(key);
+    if (found == mIndexOf.cend())
+        return;
+    const std::size_t index = *found;
+    if (mDue[index] != kNew)
+        mByDue.erase({mDue[index], index});
+    mDue[index] = after.due.toJulianDay();
+    mByDue.insert({mDue[index], index});
+    std::erase_if(mComingBack, [index](const auto& entry) { return entry.first == index; });
+    if (grade == Grade::Again)
+        mComingBack.push_back({index, kAgainComesBackAfter});
+}
+
+} // namespace parlavo

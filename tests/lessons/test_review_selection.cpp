@@ -1,0 +1,152 @@
+#include "lessons/review_play.h"
+#include "lessons/review_selection.h"
+#include "tests/support/fake_calendar_clock.h"
+
+#include <QTest>
+
+using namespace parlavo;
+
+namespace {
+
+const QDate kToday(2026, 3, 10);
+
+MemoryState dueOn(const QDate& day) {
+    return {3.0, 5.0, QDateTime(day.addDays(-3), QTime(9, 0), Qt::UTC), day};
+}
+
+class MemoryStore final : public ProgressStore {
+public:
+    std::vector<AnswerRecord> written;
+    Opening open() override { return Opening::Ready; }
+    QString setAsideName() const override { return {}; }
+    bool recordAnswer(const AnswerRecord& answer) override {
+        written.push_back(answer);
+        return true;
+    }
+    bool addShown(const QDate&, int) override { return true; }
+    QHash<SentenceKey, MemoryState> currentStates() override {
+        QHash<SentenceKey, MemoryState> states;
+        for (const AnswerRecord& answer : written)
+            states.insert(answer.sentence, answer.after);
+        return states;
+    }
+    std::vector<AnswerRecord> answers() override { return written; }
+    QMap<QDate, int> shownPerDay(const QDate&) override { return {}; }
+};
+
+class SilentMessages final : public ProgressMessages {
+public:
+    void tell(const QString&) override {}
+};
+
+} // namespace
+
+class TestReviewSelection : public QObject {
+    Q_OBJECT
+
+private slots:
+    // `due`: "line:days from today" for answered lines of a lesson of `lines` lines. `steps`: a number is the line
+    // expected next; A and G answer the line chosen last with Again (due tomorrow) or Good (due in three days).
+    void choosesByWhatIsKnown_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("due");
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("most overdue first, then new, then due soonest") << 6 << "3:-1 5:-4 6:2"
+                                                                        << "5 3 1 2 4 6 5 3";
+        QTest::newRow("due today is due") << 3 << "2:0 3:1"
+                                          << "2 1 3";
+        QTest::newRow("nothing due, nothing new: soonest first") << 3 << "1:3 2:1 3:2"
+                                                                 << "2 3 1 2";
+        QTest::newRow("again comes back after five others") << 8 << ""
+                                                            << "1 A 2 3 4 5 6 1 7 8";
+        QTest::newRow("again twice in a row") << 9 << ""
+                                              << "1 A 2 3 4 5 6 1 A 7 8 G 9 2 3 1";
+        QTest::newRow("knew it at the come-back") << 8 << ""
+                                                  << "1 A 2 G 3 4 5 6 1 G 7 8 3";
+        QTest::newRow("no sentences") << 0 << ""
+                                      << "0";
+    }
+    void choosesByWhatIsKnown() {
+        QFETCH(int, lines);
+        QFETCH(QString, due);
+        QFETCH(QString, steps);
+        std::vector<ReviewCandidate> candidates;
+        for (int line = 1; line <= lines; ++line)
+            candidates.push_back({SentenceKey::builtIn(1, line), {1, line}});
+        QHash<SentenceKey, MemoryState> states;
+        for (const QString& entry : due.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            states.insert(SentenceKey::builtIn(1, entry.section(QLatin1Char(':'), 0, 0).toInt()),
+                          dueOn(kToday.addDays(entry.section(QLatin1Char(':'), 1).toInt())));
+        ReviewSelection selection(candidates, states);
+        const ReviewCandidate* last = nullptr;
+        int step = 0;
+        for (const QString& token : steps.split(QLatin1Char(' '))) {
+            ++step;
+            if (token == QLatin1String("A") || token == QLatin1String("G")) {
+                const bool again = token == QLatin1String("A");
+                selection.answered(last->key, dueOn(kToday.addDays(again ? 1 : 3)), again ? Grade::Again : Grade::Good);
+                continue;
+            }
+            last = selection.next(kToday);
+            QVERIFY2((last ? last->position.line : 0) == token.toInt(),
+                     qPrintable(QStringLiteral("step %1").arg(step)));
+        }
+    }
+
+    // Shown lines name the sentence as written: the course's replays and a short dialogue's repeats are the same.
+    void keysBuiltInSentencesAsWritten_data() {
+        QTest::addColumn<int>("lesson");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("keyLesson");
+        QTest::addColumn<int>("keyLine");
+        const int length = dialogueLength(2);
+        QTest::newRow("first line") << 1 << 1 << 1 << 1;
+        QTest::newRow("replayed lesson") << 19 << 3 << 2 << 3;
+        QTest::newRow("dialogue starting over") << 2 << length + 2 << 2 << 2;
+        QTest::newRow("before the first line") << 1 << 0 << 0 << 0;
+    }
+    void keysBuiltInSentencesAsWritten() {
+        QFETCH(int, lesson);
+        QFETCH(int, line);
+        QFETCH(int, keyLesson);
+        QFETCH(int, keyLine);
+        const BuiltInSentences sentences;
+        const ReadingPosition at{lesson, line};
+        const Sentence shown{line > 0 ? lessonLine(at) : LessonLine{}, at, true};
+        QCOMPARE(sentences.keyOf(shown), keyLesson ? SentenceKey::builtIn(keyLesson, keyLine) : SentenceKey{});
+    }
+
+    // A run answers the first two sentences of the whole course; three days later the one due comes first,
+    // although the course has never-answered sentences.
+    void dueSentenceFirstDaysLater() {
+        MemoryStore store;
+        FakeCalendarClock clock(QDateTime(kToday, QTime(9, 0), Qt::UTC));
+        SilentMessages messages;
+        Settings settings;
+        settings.inSequence = settings.review = true;
+        settings.lesson = 0;
+        const BuiltInSentences sentences;
+        {
+            LearnerProgress progress(store, clock, messages);
+            progress.start();
+            ReviewPlay review(progress, settings, sentences);
+            const Sentence first = *review.nextForReview();
+            QCOMPARE(first.position, (ReadingPosition{1, 1}));
+            QVERIFY(review.answer(first, Grade::Good));
+            const Sentence second = *review.nextForReview();
+            QCOMPARE(second.position, (ReadingPosition{1, 2}));
+            QVERIFY(review.answer(second, Grade::Again));
+            QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 3}));
+        }
+        clock.advanceDays(3);
+        LearnerProgress progress(store, clock, messages);
+        progress.start();
+        ReviewPlay review(progress, settings, sentences);
+        QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 2}));
+        QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 1}));
+        QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 3}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReviewSelection)
+#include "test_review_selection.moc"
