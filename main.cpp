@@ -1,5 +1,6 @@
 #include "agent/speaking_bird.h"
 #include "app/caption_strip.h"
+#include "app/progress_messages.h"
 #include "app/shutdown.h"
 #include "core/dbus_idle_inhibition.h"
 #include "core/qt_desktop_services.h"
@@ -9,7 +10,9 @@
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
 #include "core/version.h"
+#include "lessons/review_play.h"
 #include "menu/strip_menu.h"
+#include "progress/sqlite_progress_store.h"
 #include "settings/autostart.h"
 
 #include <QApplication>
@@ -84,6 +87,14 @@ int main(int argc, char* argv[]) {
     SpeakingBird bird(makeBirdParts());
     Settings settings;
     CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition});
+    SystemCalendarClock calendar;
+    SqliteProgressStore progressStore(SqliteProgressStore::defaultPath(), calendar);
+    WindowProgressMessages progressMessages;
+    LearnerProgress progress(progressStore, calendar, progressMessages);
+    progress.start();
+    BuiltInSentences reviewSentences;
+    ReviewPlay review(progress, settings, reviewSentences);
+    strip.setReviewPlay(&review);
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &strip, &CaptionStrip::activateFromAnotherCopy);
     TerminationWatcher termination;

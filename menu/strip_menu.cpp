@@ -36,6 +36,8 @@ StripMenu::StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Au
     settingsCommand = addCommand(QStringLiteral("&Settings..."), &StripMenu::openSettings);
     readAloudCommand = addCommand(kCaptionReadingAtStart, &StripMenu::toggleReadingAloud);
     repeatCommand = addCommand(QStringLiteral("&Repeat sentence"), &StripMenu::repeatSentence);
+    knewItCommand = addCommand(QStringLiteral("&Knew it"), &StripMenu::knewIt);
+    didNotKnowItCommand = addCommand(QStringLiteral("&Didn't know it"), &StripMenu::didNotKnowIt);
     aboutCommand = addCommand(QStringLiteral("&About..."), &StripMenu::showAbout);
     firstSeparator = menu.addSeparator();
     websiteCommand = addCommand(QStringLiteral("&Website"), &StripMenu::openWebsite);
@@ -96,6 +98,14 @@ void StripMenu::toggleReadingAloud() {
 
 void StripMenu::repeatSentence() {
     mStrip.repeatSentence();
+}
+
+void StripMenu::knewIt() {
+    mStrip.knewIt();
+}
+
+void StripMenu::didNotKnowIt() {
+    mStrip.didNotKnowIt();
 }
 
 void StripMenu::showAbout() {

@@ -50,6 +50,8 @@ public:
     void openSettings();
     void toggleReadingAloud();
     void repeatSentence();
+    void knewIt();
+    void didNotKnowIt();
     void showAbout();
     void openWebsite();
     void writeEmail();
@@ -62,6 +64,8 @@ public:
     QAction* settingsCommand = nullptr;
     QAction* readAloudCommand = nullptr;
     QAction* repeatCommand = nullptr;
+    QAction* knewItCommand = nullptr;
+    QAction* didNotKnowItCommand = nullptr;
     QAction* aboutCommand = nullptr;
     QAction* firstSeparator = nullptr;
     QAction* websiteCommand = nullptr;

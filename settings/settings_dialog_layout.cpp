@@ -29,7 +29,8 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
 }
 
 // A frame holding exclusive choices one under the other.
-QGroupBox* choiceFrame(const QString& caption, std::array<QRadioButton*, 2>& choices, const QStringList& captions,
+template <std::size_t count>
+QGroupBox* choiceFrame(const QString& caption, std::array<QRadioButton*, count>& choices, const QStringList& captions,
                        QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     auto* column = new QVBoxLayout(frame);
@@ -73,7 +74,8 @@ void SettingsDialog::buildLessonChoice() {
 // Each frame as wide as its own choices need: lined up with the columns below, the pair would widen the dialog.
 QLayout* SettingsDialog::buildPlayChoices() {
     auto* row = new QHBoxLayout;
-    playModeFrame = choiceFrame(QStringLiteral("Play mode"), playModeChoices, {"at random", "Sequence"}, this);
+    playModeFrame =
+        choiceFrame(QStringLiteral("Play mode"), playModeChoices, {"at random", "Sequence", "Review"}, this);
     languageOrderFrame = choiceFrame(QStringLiteral("English and Spanish Order"), languageOrderChoices,
                                      {"First Spanish, then English", "First English, then Spanish"}, this);
     row->addWidget(playModeFrame);
@@ -123,10 +125,9 @@ QSpinBox* SettingsDialog::addTimingRow(QGridLayout& grid, int row, const QString
 // laid out, then the rest of the lessons, the right column before the left.
 void SettingsDialog::orderTabStops() {
     std::vector<QWidget*> stops = {
-        lessonChoices[0], timingBoxes[0],          timingBoxes[1],     playModeChoices[0],
-        timingBoxes[2],   languageOrderChoices[0], playModeChoices[1], languageOrderChoices[1],
-        speechSpeedBox,   saveReadingPositionBox,  autoHideBox,        startAtLogOnBox,
-        saveSettingsBox,  stepAsideForFilmsBox};
+        lessonChoices[0],        timingBoxes[0],     timingBoxes[1],          playModeChoices[0], timingBoxes[2],
+        languageOrderChoices[0], playModeChoices[1], languageOrderChoices[1], playModeChoices[2], speechSpeedBox,
+        saveReadingPositionBox,  autoHideBox,        startAtLogOnBox,         saveSettingsBox,    stepAsideForFilmsBox};
     stops.insert(stops.end(), lessonChoices.begin() + kLeftColumnLessons, lessonChoices.end());
     stops.insert(stops.end(), lessonChoices.begin() + 1, lessonChoices.begin() + kLeftColumnLessons);
     for (std::size_t i = 1; i < stops.size(); ++i)
