@@ -10,6 +10,7 @@
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
 #include "core/version.h"
+#include "lessons/progress_export.h"
 #include "lessons/review_play.h"
 #include "menu/strip_menu.h"
 #include "progress/sqlite_progress_store.h"
@@ -34,11 +35,13 @@ bool answerInformationRequest(int argc, char* argv[]) {
             return true;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: parlavo [--help] [--version]\n"
+            std::printf("Usage: parlavo [--help] [--version] [--export-progress FILE]\n"
                         "Learn everyday Spanish from a caption strip at the top of the screen, read aloud by a bird.\n"
                         "Point at the picture at the strip's right end for its menu. See parlavo(1).\n\n"
                         "  -h, --help     print this help and exit\n"
-                        "  --version      print the version and exit\n");
+                        "  --version      print the version and exit\n"
+                        "  --export-progress FILE\n"
+                        "                 write every answer as CSV to FILE (- for standard output) and exit\n");
             return true;
         }
     }
@@ -67,6 +70,10 @@ bool chooseDisplay() {
 int main(int argc, char* argv[]) {
     if (answerInformationRequest(argc, argv))
         return EXIT_SUCCESS;
+    if (argc == 3 && std::strcmp(argv[1], "--export-progress") == 0) {
+        QCoreApplication app(argc, argv);
+        return exportProgress(QString::fromLocal8Bit(argv[2]), SqliteProgressStore::defaultPath(), BuiltInSentences());
+    }
     if (!chooseDisplay())
         return EXIT_FAILURE;
     keepRunningCostLow();

@@ -28,6 +28,13 @@ Sentence BuiltInSentences::sentenceAt(const ReviewCandidate& candidate) const {
     return {lessonLine(candidate.position), candidate.position, false};
 }
 
+SentenceDescription BuiltInSentences::describe(const SentenceKey& key) const {
+    if (!key.isBuiltIn() || key.lesson > kChoosableLessons || key.line > dialogueLength(key.lesson))
+        return {key.ownLesson, 0, key.spanish, {}};
+    const LessonLine& line = lessonLine({key.lesson, key.line});
+    return {lessonNames().value(key.lesson), key.line, line.spanish, line.english};
+}
+
 ReviewPlay::ReviewPlay(LearnerProgress& progress, const Settings& settings, const ReviewSentences& sentences)
     : mProgress(progress), mSettings(settings), mSentences(sentences) {}
 

@@ -4,6 +4,7 @@
 #include "lessons/lesson_playback.h"
 #include "lessons/review_selection.h"
 #include "progress/learner_progress.h"
+#include "progress/progress_csv.h"
 
 #include <optional>
 #include <vector>
@@ -20,6 +21,8 @@ public:
     // The key of a sentence as it was shown; invalid for one that answers cannot be about.
     virtual SentenceKey keyOf(const Sentence& sentence) const = 0;
     virtual Sentence sentenceAt(const ReviewCandidate& candidate) const = 0;
+    // What reports show of a sentence; a sentence no longer in any lesson keeps what its key says.
+    virtual SentenceDescription describe(const SentenceKey& key) const = 0;
 };
 
 // The built-in lessons, each line once: lessons 18 and 19 and the lines that fill a short dialogue out to
@@ -29,6 +32,7 @@ public:
     std::vector<ReviewCandidate> inLessonOrder(int lesson) const override;
     SentenceKey keyOf(const Sentence& sentence) const override;
     Sentence sentenceAt(const ReviewCandidate& candidate) const override;
+    SentenceDescription describe(const SentenceKey& key) const override;
 };
 
 // The learner's answers and Review play: answers in any play mode go to the learner's progress and, for the lesson
