@@ -1,10 +1,12 @@
 #include "lessons/review_play.h"
 #include "lessons/review_selection.h"
 #include "tests/support/fake_calendar_clock.h"
+#include "tests/support/fake_progress_store.h"
 
 #include <QTest>
 
 using namespace parlavo;
+using namespace parlavo::test;
 
 namespace {
 
@@ -13,31 +15,6 @@ const QDate kToday(2026, 3, 10);
 MemoryState dueOn(const QDate& day) {
     return {3.0, 5.0, QDateTime(day.addDays(-3), QTime(9, 0), Qt::UTC), day};
 }
-
-class MemoryStore final : public ProgressStore {
-public:
-    std::vector<AnswerRecord> written;
-    Opening open() override { return Opening::Ready; }
-    QString setAsideName() const override { return {}; }
-    bool recordAnswer(const AnswerRecord& answer) override {
-        written.push_back(answer);
-        return true;
-    }
-    bool addShown(const QDate&, int) override { return true; }
-    QHash<SentenceKey, MemoryState> currentStates() override {
-        QHash<SentenceKey, MemoryState> states;
-        for (const AnswerRecord& answer : written)
-            states.insert(answer.sentence, answer.after);
-        return states;
-    }
-    std::vector<AnswerRecord> answers() override { return written; }
-    QMap<QDate, int> shownPerDay(const QDate&) override { return {}; }
-};
-
-class SilentMessages final : public ProgressMessages {
-public:
-    void tell(const QString&) override {}
-};
 
 } // namespace
 
@@ -119,9 +96,9 @@ private slots:
     // A run answers the first two sentences of the whole course; three days later the one due comes first,
     // although the course has never-answered sentences.
     void dueSentenceFirstDaysLater() {
-        MemoryStore store;
+        FakeProgressStore store;
         FakeCalendarClock clock(QDateTime(kToday, QTime(9, 0), Qt::UTC));
-        SilentMessages messages;
+        RecordingMessages messages;
         Settings settings;
         settings.inSequence = settings.review = true;
         settings.lesson = 0;

@@ -2,6 +2,7 @@
 #include "menu/strip_menu.h"
 #include "tests/settings/dialog_world.h"
 #include "tests/support/fake_calendar_clock.h"
+#include "tests/support/fake_progress_store.h"
 
 #include <QTest>
 
@@ -10,51 +11,25 @@ using namespace parlavo::test;
 
 namespace {
 
-// Writes down each answer as "lesson:line grade", and whether the strip already acknowledged it at that moment.
-class WatchingStore final : public ProgressStore {
-public:
-    const CaptionStrip* strip = nullptr;
-    QStringList log;
-    Opening open() override { return Opening::Ready; }
-    QString setAsideName() const override { return {}; }
-    bool recordAnswer(const AnswerRecord& a) override {
-        log << QStringLiteral("%1:%2 %3%4")
-                   .arg(a.sentence.lesson)
-                   .arg(a.sentence.line)
-                   .arg(int(a.grade))
-                   .arg(strip->answerMarkShown() ? QStringLiteral(" after the mark") : QString());
-        return true;
-    }
-    bool addShown(const QDate&, int count) override {
-        shown += count;
-        return true;
-    }
-    QHash<SentenceKey, MemoryState> currentStates() override { return {}; }
-    std::vector<AnswerRecord> answers() override { return {}; }
-    QMap<QDate, int> shownPerDay(const QDate&) override { return {}; }
-    int shown = 0;
-};
-
-class SilentMessages final : public ProgressMessages {
-public:
-    void tell(const QString&) override {}
-};
-
 // A strip in lesson 1 in sequence, one cycle a sentence, with its menu and answers going to the watching store.
 struct AnswerWorld {
     FakeWorld world;
     FakeShell shell;
     RecordingAutostart autostart{world.store};
     StripMenu menu{world.strip, shell, world.store, autostart};
-    WatchingStore store;
+    FakeProgressStore store;
     FakeCalendarClock clock;
-    SilentMessages messages;
+    RecordingMessages messages;
+    QStringList log; // each answer as "lesson:line grade", and whether the strip acknowledged it before the store
     LearnerProgress progress{store, clock, messages};
     BuiltInSentences sentences;
     ReviewPlay review{progress, world.settings, sentences};
 
     AnswerWorld() {
-        store.strip = &world.strip;
+        store.beforeWriting = [this](const AnswerRecord& a) {
+            log << QStringLiteral("%1:%2 %3").arg(a.sentence.lesson).arg(a.sentence.line).arg(int(a.grade)) +
+                       (world.strip.answerMarkShown() ? QStringLiteral(" after the mark") : QString());
+        };
         for (const char* entry : {"xxx=1", "rd=1", "guagen=10101", "n=1", "guage=1"})
             world.store.values.insert(QString::fromLatin1(entry).section('=', 0, 0),
                                       QString::fromLatin1(entry).section('=', 1));
@@ -117,11 +92,11 @@ private slots:
                 (step == QLatin1String("knew") ? w.menu.knewItCommand : w.menu.didNotKnowItCommand)->trigger();
             }
         }
-        QCOMPARE(w.store.log.join(QStringLiteral(", ")), answers);
+        QCOMPARE(w.log.join(QStringLiteral(", ")), answers);
         bool knew = false;
         const bool shown = strip.answerMarkShown(&knew);
         QCOMPARE(shown ? knew ? "tick" : "cross" : "none", mark);
-        QCOMPARE(w.store.shown, strip.sentence().position.line);
+        QCOMPARE(w.store.shown.value(w.clock.today()), strip.sentence().position.line);
         const QList<QAction*> commands = w.menu.menu.actions();
         QCOMPARE(commands.mid(commands.indexOf(w.menu.repeatCommand), 3),
                  (QList<QAction*>{w.menu.repeatCommand, w.menu.knewItCommand, w.menu.didNotKnowItCommand}));
