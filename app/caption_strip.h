@@ -85,6 +85,7 @@ public:
     void repeatSentence();
     // Answers count once review play is set (caption_strip_review.cpp); shown sentences are counted too.
     void setReviewPlay(ReviewPlay* review);
+    ReviewPlay* reviewPlay() const { return mReview; }
     // Answers for the sentence on the strip, or the one shown last, and acknowledges it for kAnswerMarkMs.
     void knewIt();
     void didNotKnowIt();

@@ -5,6 +5,7 @@
 #include "core/desktop_services.h"
 #include "menu/about_window.h"
 #include "menu/menu_placement.h"
+#include "menu/progress_window.h"
 #include "settings/settings_dialog.h"
 
 #include <QMouseEvent>
@@ -38,6 +39,7 @@ StripMenu::StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Au
     repeatCommand = addCommand(QStringLiteral("&Repeat sentence"), &StripMenu::repeatSentence);
     knewItCommand = addCommand(QStringLiteral("&Knew it"), &StripMenu::knewIt);
     didNotKnowItCommand = addCommand(QStringLiteral("&Didn't know it"), &StripMenu::didNotKnowIt);
+    progressCommand = addCommand(QStringLiteral("Pro&gress..."), &StripMenu::showProgress);
     aboutCommand = addCommand(QStringLiteral("&About..."), &StripMenu::showAbout);
     firstSeparator = menu.addSeparator();
     websiteCommand = addCommand(QStringLiteral("&Website"), &StripMenu::openWebsite);
@@ -106,6 +108,16 @@ void StripMenu::knewIt() {
 
 void StripMenu::didNotKnowIt() {
     mStrip.didNotKnowIt();
+}
+
+// Without review play (the tests' strips) there is no progress to show.
+void StripMenu::showProgress() {
+    const ReviewPlay* review = mStrip.reviewPlay();
+    if (!review)
+        return;
+    if (!mProgress)
+        mProgress = std::make_unique<ProgressWindow>(review->progress(), review->sentences());
+    mProgress->showCurrent();
 }
 
 void StripMenu::showAbout() {

@@ -13,6 +13,7 @@ namespace parlavo {
 class Autostart;
 class CaptionStrip;
 class AboutWindow;
+class ProgressWindow;
 class SettingsStore;
 class Shell;
 
@@ -52,6 +53,7 @@ public:
     void repeatSentence();
     void knewIt();
     void didNotKnowIt();
+    void showProgress();
     void showAbout();
     void openWebsite();
     void writeEmail();
@@ -59,6 +61,8 @@ public:
 
     // Null until About is first used.
     AboutWindow* aboutWindow() const { return mAbout.get(); }
+    // Null until Progress is first used.
+    ProgressWindow* progressWindow() const { return mProgress.get(); }
 
     LeftButtonMenu menu;
     QAction* settingsCommand = nullptr;
@@ -66,6 +70,7 @@ public:
     QAction* repeatCommand = nullptr;
     QAction* knewItCommand = nullptr;
     QAction* didNotKnowItCommand = nullptr;
+    QAction* progressCommand = nullptr;
     QAction* aboutCommand = nullptr;
     QAction* firstSeparator = nullptr;
     QAction* websiteCommand = nullptr;
@@ -81,6 +86,7 @@ private:
     SettingsStore& mStore;
     Autostart& mAutostart;
     std::unique_ptr<AboutWindow> mAbout;
+    std::unique_ptr<ProgressWindow> mProgress;
     bool mReadingAloud = true;
     // A click on another program's window closes a popup on X11, but never reaches X from a native window of a
     // Wayland desktop; the pointer leaving for a second does, there as here.

@@ -69,6 +69,21 @@ MemoryState LearnerProgress::answer(const SentenceKey& sentence, Grade grade) {
     return after;
 }
 
+std::vector<AnswerRecord> LearnerProgress::answers() const {
+    std::vector<AnswerRecord> all = mOpen ? mStore.answers() : std::vector<AnswerRecord>();
+    all.insert(all.end(), mWaitingAnswers.begin(), mWaitingAnswers.end());
+    return all;
+}
+
+QMap<QDate, int> LearnerProgress::shownPerDay(const QDate& from) const {
+    QMap<QDate, int> days = mOpen ? mStore.shownPerDay(from) : QMap<QDate, int>();
+    for (auto day = mWaitingShown.cbegin(); day != mWaitingShown.cend(); ++day) {
+        if (day.key() >= from)
+            days[day.key()] += day.value();
+    }
+    return days;
+}
+
 void LearnerProgress::shown() {
     if (mTooNew)
         return;

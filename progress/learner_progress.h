@@ -37,6 +37,9 @@ public:
     bool reviewAvailable() const { return !mTooNew; }
     // Every answered sentence's current state.
     const QHash<SentenceKey, MemoryState>& states() const { return mStates; }
+    // Every answer and the shown sentences per day from `from` on, with those still waiting for the store.
+    std::vector<AnswerRecord> answers() const;
+    QMap<QDate, int> shownPerDay(const QDate& from) const;
     int waitingWrites() const { return static_cast<int>(mWaitingAnswers.size()) + mWaitingShown.size(); }
     const CalendarClock& clock() const { return mClock; }
 

@@ -1,3 +1,4 @@
+#include "lessons/progress_summary.h"
 #include "lessons/review_play.h"
 #include "lessons/review_selection.h"
 #include "tests/support/fake_calendar_clock.h"
@@ -122,6 +123,45 @@ private slots:
         QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 2}));
         QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 1}));
         QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 3}));
+    }
+
+    // `answers`: the days of answers, as days from today, about lines 1, 2, ... of lesson 2 in turn; line 1 is known.
+    void summarisesProgress_data() {
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<int>("streak");
+        QTest::addColumn<int>("due"); // each answer is due the day after it
+        QTest::newRow("today and two days before, not yesterday") << "-3 -2 0" << 1 << 2;
+        QTest::newRow("up to yesterday, none today yet") << "-9 -2 -1" << 2 << 3;
+        QTest::newRow("none for two days") << "-3" << 0 << 1;
+    }
+    void summarisesProgress() {
+        QFETCH(QString, answers);
+        QFETCH(int, streak);
+        QFETCH(int, due);
+        FakeProgressStore store;
+        FakeCalendarClock clock(QDateTime(kToday, QTime(21, 0), Qt::UTC), -10 * 3600);
+        int line = 0;
+        for (const QString& day : answers.split(QLatin1Char(' '))) {
+            const QDateTime at = clock.now().addDays(day.toInt());
+            store.written.push_back({SentenceKey::builtIn(2, ++line),
+                                     Grade::Good,
+                                     {line == 1 ? 21.0 : 3.0, 5, at, clock.dayOf(at).addDays(1)}});
+            store.stored.insert(store.written.back().sentence, store.written.back().after);
+        }
+        store.shown[clock.today()] = 7;
+        RecordingMessages messages;
+        LearnerProgress progress(store, clock, messages);
+        progress.start();
+        const ProgressSummary summary = ProgressSummary::of(progress, BuiltInSentences());
+        QCOMPARE(summary.streak, streak);
+        QCOMPARE(summary.lastDays.size(), 30u);
+        QCOMPARE(summary.today.day, QDate(2026, 3, 10));
+        QCOMPARE(summary.today.heard, 7);
+        QCOMPARE(summary.today.answered, answers.endsWith(QLatin1String(" 0")) ? 1 : 0);
+        QCOMPARE(summary.dueToday, due);
+        const LessonKnowledge& lesson = summary.lessons[1];
+        QCOMPARE(QList<int>({lesson.known, lesson.learning, lesson.fresh}),
+                 QList<int>({1, line - 1, dialogueLength(2) - line}));
     }
 };
 

@@ -17,7 +17,7 @@ menu_right=$((menu_left + menu_width)) picture_right=$((strip_left + 474)) strip
     fail "menu's top at $menu_top, the strip's bottom at $strip_bottom"
 
 for close in "mousemove 960 540 click 1" "key Escape"; do
-    click_menu_item 59
+    click_menu_item 63
     wait_until "the About window centred on the screen" about_is_up
     xdotool $close
     wait_until "the About window to go after $close" eval '! about_is_up'
