@@ -29,9 +29,7 @@ const ReviewCandidate* ReviewSelection::next(const QDate& today) {
         return nullptr;
     std::optional<std::size_t> chosen = choose(today);
     if (!chosen) {
-        // Every candidate has been shown in this round: a new round begins.
-        std::fill(mShownInRound.begin(), mShownInRound.end(), false);
-        mNewCursor = 0;
+        startRound();
         chosen = choose(today);
     }
     return &mCandidates[take(*chosen)];
@@ -53,13 +51,16 @@ std::optional<std::size_t> ReviewSelection::choose(const QDate& today) {
 }
 
 std::optional<std::size_t> ReviewSelection::earliestDue(const QDate* onOrBefore) const {
-    for (const auto& [day, index] : mByDue) {
-        if (onOrBefore && day > onOrBefore->toJulianDay())
-            break;
-        if (!mShownInRound[index])
-            return index;
-    }
-    return std::nullopt;
+    if (mByDue.empty() || (onOrBefore && mByDue.begin()->first > onOrBefore->toJulianDay()))
+        return std::nullopt;
+    return mByDue.begin()->second;
+}
+
+// Every candidate has been shown in this round, so none waits in mByDue: they all come into question again.
+void ReviewSelection::startRound() {
+    std::fill(mShownInRound.begin(), mShownInRound.end(), false);
+    std::swap(mByDue, mShownDue);
+    mNewCursor = 0;
 }
 
 // Sentences stop being new and are never new again, and the round's marks only grow, so the cursor moves on
@@ -73,6 +74,10 @@ std::optional<std::size_t> ReviewSelection::nextNew() {
 }
 
 std::size_t ReviewSelection::take(std::size_t index) {
+    if (!mShownInRound[index] && mDue[index] != kNew) {
+        mByDue.erase({mDue[index], index});
+        mShownDue.insert({mDue[index], index});
+    }
     mShownInRound[index] = true;
     for (auto& [waiting, toCome] : mComingBack) {
         if (waiting != index)
@@ -86,10 +91,10 @@ void ReviewSelection::answered(const SentenceKey& key, const MemoryState& after,
     if (found == mIndexOf.cend())
         return;
     const std::size_t index = *found;
-    if (mDue[index] != kNew)
-        mByDue.erase({mDue[index], index});
+    std::set<DueEntry>& due = mShownInRound[index] ? mShownDue : mByDue;
+    due.erase({mDue[index], index});
     mDue[index] = after.due.toJulianDay();
-    mByDue.insert({mDue[index], index});
+    due.insert({mDue[index], index});
     std::erase_if(mComingBack, [index](const auto& entry) { return entry.first == index; });
     if (grade == Grade::Again)
         mComingBack.push_back({index, kAgainComesBackAfter});

@@ -23,8 +23,9 @@ struct ReviewCandidate {
 // Chooses the next sentence for Review play among the sentences of one lesson, or of all, in lesson order: the
 // most overdue due sentence; else the next never-answered one; else the one due soonest. A sentence answered
 // Again comes back after kAgainComesBackAfter other sentences. Sentences shown in this run are passed over until
-// every candidate has been shown, so that a sentence left unanswered does not come back at once. Each choice costs
-// the number of sentences passed over, not the number of candidates.
+// every candidate has been shown, so that a sentence left unanswered does not come back at once. A choice costs
+// the logarithm of the number of candidates; looking for the next new sentence moves on through lesson order, once
+// per round.
 class ReviewSelection {
 public:
     static constexpr int kAgainComesBackAfter = 5;
@@ -42,13 +43,15 @@ private:
 
     std::optional<std::size_t> choose(const QDate& today);
     std::optional<std::size_t> earliestDue(const QDate* onOrBefore) const;
+    void startRound();
     std::optional<std::size_t> nextNew();
     std::size_t take(std::size_t index);
 
     std::vector<ReviewCandidate> mCandidates;
     QHash<SentenceKey, std::size_t> mIndexOf;
-    std::vector<qint64> mDue; // Julian day, or kNew
-    std::set<DueEntry> mByDue;
+    std::vector<qint64> mDue;     // Julian day, or kNew
+    std::set<DueEntry> mByDue;    // answered sentences not yet shown in this round
+    std::set<DueEntry> mShownDue; // and those shown
     std::vector<bool> mShownInRound;
     std::size_t mNewCursor = 0;
     // Sentences answered Again, with how many other sentences are still to come before each.
