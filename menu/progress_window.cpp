@@ -34,6 +34,13 @@ QChart* barChart(const QString& title, QAbstractBarSeries* series, const QString
     chart->addSeries(series);
     auto* categoryAxis = new QBarCategoryAxis;
     categoryAxis->append(categories);
+    // Thirty days or seventeen lesson names fit only in a small font, the days standing on end.
+    QFont small = categoryAxis->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    categoryAxis->setLabelsFont(small);
+    categoryAxis->setTruncateLabels(false);
+    if (valuesAlong == Qt::Vertical)
+        categoryAxis->setLabelsAngle(-90);
     auto* valueAxis = new QValueAxis;
     valueAxis->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(categoryAxis, valuesAlong == Qt::Vertical ? Qt::AlignBottom : Qt::AlignLeft);
@@ -66,7 +73,7 @@ ProgressWindow::ProgressWindow(const LearnerProgress& progress, const ReviewSent
     page->addLayout(top);
     auto* charts = new QHBoxLayout;
     mDaysChart = chartView(this, {520, 360});
-    mLessonsChart = chartView(this, {420, 480});
+    mLessonsChart = chartView(this, {560, 480});
     charts->addWidget(mDaysChart, 3);
     charts->addWidget(mLessonsChart, 2);
     page->addLayout(charts);
@@ -75,7 +82,7 @@ ProgressWindow::ProgressWindow(const LearnerProgress& progress, const ReviewSent
 
 void ProgressWindow::showCurrent() {
     const ProgressSummary summary = ProgressSummary::of(mProgress, mSentences);
-    todayLabel->setText(QStringLiteral("Today: %1 sentences heard, %2 answered, %3 due.    Streak: %4 %5.")
+    todayLabel->setText(QStringLiteral("Today: %1 heard, %2 answered, %3 due.    Streak: %4 %5 in a row.")
                             .arg(summary.today.heard)
                             .arg(summary.today.answered)
                             .arg(summary.dueToday)
@@ -87,7 +94,7 @@ void ProgressWindow::showCurrent() {
     for (const DayActivity& day : summary.lastDays) {
         heard.push_back(day.heard);
         answered.push_back(day.answered);
-        days << day.day.toString(QStringLiteral("d"));
+        days << day.day.toString(QStringLiteral("d MMM"));
     }
     auto* activity = new QBarSeries;
     activity->append({barSet(QStringLiteral("heard"), heard), barSet(QStringLiteral("answered"), answered)});
