@@ -138,3 +138,8 @@ void ProgressWindow::chooseExportFile() {
 }
 
 } // namespace parlavo
+
+extern "C" Q_DECL_EXPORT parlavo::ProgressView* parlavoMakeProgressView(const parlavo::LearnerProgress& progress,
+                                                                        const parlavo::ReviewSentences& sentences) {
+    return new parlavo::ProgressWindow(progress, sentences);
+}

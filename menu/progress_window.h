@@ -1,8 +1,7 @@
 #pragma once
 
 #include "lessons/progress_summary.h"
-
-#include <QWidget>
+#include "menu/progress_view.h"
 
 class QLabel;
 class QPushButton;
@@ -11,14 +10,12 @@ namespace parlavo {
 
 // The learner's progress: today's figures and the streak, sentences heard and answered over the last 30 days, and
 // how much of each lesson is known. An ordinary window; "Export..." writes every answer as CSV.
-class ProgressWindow : public QWidget {
+class ProgressWindow final : public ProgressView {
 public:
     ProgressWindow(const LearnerProgress& progress, const ReviewSentences& sentences);
 
-    // Works the figures out afresh and shows the window in front.
-    void showCurrent();
-    // Writes the CSV to `path`; false when it could not be written whole.
-    bool exportTo(const QString& path);
+    void showCurrent() override;
+    bool exportTo(const QString& path) override;
 
     QLabel* todayLabel = nullptr;
     QPushButton* exportButton = nullptr;

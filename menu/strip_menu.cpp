@@ -5,7 +5,7 @@
 #include "core/desktop_services.h"
 #include "menu/about_window.h"
 #include "menu/menu_placement.h"
-#include "menu/progress_window.h"
+#include "menu/progress_view.h"
 #include "settings/settings_dialog.h"
 
 #include <QMouseEvent>
@@ -116,8 +116,9 @@ void StripMenu::showProgress() {
     if (!review)
         return;
     if (!mProgress)
-        mProgress = std::make_unique<ProgressWindow>(review->progress(), review->sentences());
-    mProgress->showCurrent();
+        mProgress.reset(loadProgressView(review->progress(), review->sentences()));
+    if (mProgress)
+        mProgress->showCurrent();
 }
 
 void StripMenu::showAbout() {

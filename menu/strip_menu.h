@@ -13,7 +13,7 @@ namespace parlavo {
 class Autostart;
 class CaptionStrip;
 class AboutWindow;
-class ProgressWindow;
+class ProgressView;
 class SettingsStore;
 class Shell;
 
@@ -62,7 +62,7 @@ public:
     // Null until About is first used.
     AboutWindow* aboutWindow() const { return mAbout.get(); }
     // Null until Progress is first used.
-    ProgressWindow* progressWindow() const { return mProgress.get(); }
+    ProgressView* progressWindow() const { return mProgress.get(); }
 
     LeftButtonMenu menu;
     QAction* settingsCommand = nullptr;
@@ -86,7 +86,7 @@ private:
     SettingsStore& mStore;
     Autostart& mAutostart;
     std::unique_ptr<AboutWindow> mAbout;
-    std::unique_ptr<ProgressWindow> mProgress;
+    std::unique_ptr<ProgressView> mProgress;
     bool mReadingAloud = true;
     // A click on another program's window closes a popup on X11, but never reaches X from a native window of a
     // Wayland desktop; the pointer leaving for a second does, there as here.

@@ -72,57 +72,14 @@ private slots:
     }
 
     // Shown lines name the sentence as written: the course's replays and a short dialogue's repeats are the same.
-    void keysBuiltInSentencesAsWritten_data() {
-        QTest::addColumn<int>("lesson");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("keyLesson");
-        QTest::addColumn<int>("keyLine");
-        const int length = dialogueLength(2);
-        QTest::newRow("first line") << 1 << 1 << 1 << 1;
-        QTest::newRow("replayed lesson") << 19 << 3 << 2 << 3;
-        QTest::newRow("dialogue starting over") << 2 << length + 2 << 2 << 2;
-        QTest::newRow("before the first line") << 1 << 0 << 0 << 0;
-    }
     void keysBuiltInSentencesAsWritten() {
-        QFETCH(int, lesson);
-        QFETCH(int, line);
-        QFETCH(int, keyLesson);
-        QFETCH(int, keyLine);
-        const BuiltInSentences sentences;
-        const ReadingPosition at{lesson, line};
-        const Sentence shown{line > 0 ? lessonLine(at) : LessonLine{}, at, true};
-        QCOMPARE(sentences.keyOf(shown), keyLesson ? SentenceKey::builtIn(keyLesson, keyLine) : SentenceKey{});
-    }
-
-    // A run answers the first two sentences of the whole course; three days later the one due comes first,
-    // although the course has never-answered sentences.
-    void dueSentenceFirstDaysLater() {
-        FakeProgressStore store;
-        FakeCalendarClock clock(QDateTime(kToday, QTime(9, 0), Qt::UTC));
-        RecordingMessages messages;
-        Settings settings;
-        settings.inSequence = settings.review = true;
-        settings.lesson = 0;
-        const BuiltInSentences sentences;
-        {
-            LearnerProgress progress(store, clock, messages);
-            progress.start();
-            ReviewPlay review(progress, settings, sentences);
-            const Sentence first = *review.nextForReview();
-            QCOMPARE(first.position, (ReadingPosition{1, 1}));
-            QVERIFY(review.answer(first, Grade::Good));
-            const Sentence second = *review.nextForReview();
-            QCOMPARE(second.position, (ReadingPosition{1, 2}));
-            QVERIFY(review.answer(second, Grade::Again));
-            QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 3}));
-        }
-        clock.advanceDays(3);
-        LearnerProgress progress(store, clock, messages);
-        progress.start();
-        ReviewPlay review(progress, settings, sentences);
-        QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 2}));
-        QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 1}));
-        QCOMPARE(review.nextForReview()->position, (ReadingPosition{1, 3}));
+        const std::pair<ReadingPosition, SentenceKey> cases[] = {
+            {{1, 1}, SentenceKey::builtIn(1, 1)},
+            {{19, 3}, SentenceKey::builtIn(2, 3)},
+            {{2, dialogueLength(2) + 2}, SentenceKey::builtIn(2, 2)},
+            {{1, 0}, {}}};
+        for (const auto& [at, key] : cases)
+            QCOMPARE(BuiltInSentences().keyOf({at.line > 0 ? lessonLine(at) : LessonLine{}, at, true}), key);
     }
 
     // `answers`: the days of answers, as days from today, about lines 1, 2, ... of lesson 2 in turn; line 1 is known.

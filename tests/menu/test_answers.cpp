@@ -52,21 +52,14 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("mark");
-        QTest::newRow("nothing shown yet") << "knew"
-                                           << ""
-                                           << "none";
-        QTest::newRow("on the strip") << "tick 1; arrive; knew"
-                                      << "1:1 3"
-                                      << "tick";
-        QTest::newRow("sliding in: the one before") << "tick 1; arrive; next; didnt"
-                                                    << "1:1 1"
-                                                    << "cross";
-        QTest::newRow("between sentences") << "tick 1; arrive; tick 80; knew"
-                                           << "1:1 3"
-                                           << "tick";
-        QTest::newRow("after a second") << "tick 1; arrive; next; arrive; didnt; fade; knew; fade"
-                                        << "1:2 1, 1:2 3"
-                                        << "none";
+        const auto row = [](const char* name, const char* steps, const char* answers, const char* mark) {
+            QTest::newRow(name) << QString::fromUtf8(steps) << QString::fromUtf8(answers) << QString::fromUtf8(mark);
+        };
+        row("nothing shown yet", "knew", "", "none");
+        row("on the strip", "tick 1; arrive; knew", "1:1 3", "tick");
+        row("sliding in: the one before", "tick 1; arrive; next; didnt", "1:1 1", "cross");
+        row("between sentences", "tick 1; arrive; tick 80; knew", "1:1 3", "tick");
+        row("after a second", "tick 1; arrive; next; arrive; didnt; fade; knew; fade", "1:2 1, 1:2 3", "none");
     }
     void answersTheSentenceShownLast() {
         QFETCH(QString, steps);

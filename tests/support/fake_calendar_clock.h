@@ -13,7 +13,6 @@ public:
     QDateTime now() const override { return mNow; }
     QDate dayOf(const QDateTime& moment) const override { return moment.toUTC().addSecs(mOffset).date(); }
     void set(const QDateTime& moment) { mNow = moment; }
-    void advanceDays(int days) { mNow = mNow.addDays(days); }
 
 private:
     QDateTime mNow;

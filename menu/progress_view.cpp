@@ -1,0 +1,28 @@
+#include "menu/progress_view.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+#include <cstdio>
+
+namespace parlavo {
+
+ProgressView* loadProgressView(const LearnerProgress& progress, const ReviewSentences& sentences) {
+    static QLibrary module;
+    if (!module.isLoaded()) {
+        for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(PARLAVO_MODULE_DIR)}) {
+            module.setFileName(folder + QStringLiteral("/parlavo-progress-window"));
+            if (module.load())
+                break;
+        }
+    }
+    const auto make = reinterpret_cast<MakeProgressView>(module.resolve(kMakeProgressView));
+    if (!make) {
+        std::fprintf(stderr, "parlavo: the progress window could not be loaded: %s\n",
+                     qPrintable(module.errorString()));
+        return nullptr;
+    }
+    return make(progress, sentences);
+}
+
+} // namespace parlavo
