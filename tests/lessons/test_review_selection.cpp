@@ -100,10 +100,9 @@ private slots:
         int line = 0;
         for (const QString& day : answers.split(QLatin1Char(' '))) {
             const QDateTime at = clock.now().addDays(day.toInt());
-            store.written.push_back({SentenceKey::builtIn(2, ++line),
-                                     Grade::Good,
-                                     {line == 1 ? 21.0 : 3.0, 5, at, clock.dayOf(at).addDays(1)}});
-            store.stored.insert(store.written.back().sentence, store.written.back().after);
+            store.recordAnswer({SentenceKey::builtIn(2, ++line),
+                                Grade::Good,
+                                {line == 1 ? 21.0 : 3.0, 5, at, clock.dayOf(at).addDays(1)}});
         }
         store.shown[clock.today()] = 7;
         RecordingMessages messages;
