@@ -41,7 +41,8 @@ void CaptionStrip::answer(Grade grade) {
 }
 
 void CaptionStrip::onAnswerMarkTimeout() {
-    mAnswerMark->hide();
+    if (mAnswerMark)
+        mAnswerMark->hide();
 }
 
 bool CaptionStrip::answerMarkShown(bool* knew) const {
