@@ -10,7 +10,8 @@ namespace parlavo {
 ProgressView* loadProgressView(const LearnerProgress& progress, const ReviewSentences& sentences) {
     static QLibrary module;
     if (!module.isLoaded()) {
-        for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(PARLAVO_MODULE_DIR)}) {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        for (const QString& folder : {programFolder, programFolder + QStringLiteral("/../" PARLAVO_MODULE_DIR)}) {
             module.setFileName(folder + QStringLiteral("/parlavo-progress-window"));
             if (module.load())
                 break;

@@ -21,8 +21,8 @@ public:
 using MakeProgressView = ProgressView* (*)(const LearnerProgress& progress, const ReviewSentences& sentences);
 inline constexpr char kMakeProgressView[] = "parlavoMakeProgressView";
 
-// Loads the module (beside the program in a build, in the program's library folder once installed) and makes the
-// window; null, with a line on standard error, when it cannot be loaded.
+// Loads the module (beside the program in a build, in libexec/parlavo beside the program's bin folder once
+// installed) and makes the window; null, with a line on standard error, when it cannot be loaded.
 ProgressView* loadProgressView(const LearnerProgress& progress, const ReviewSentences& sentences);
 
 } // namespace parlavo
