@@ -1,5 +1,6 @@
 #include "agent/speaking_bird.h"
 #include "app/caption_strip.h"
+#include "app/command_line.h"
 #include "app/progress_messages.h"
 #include "app/shutdown.h"
 #include "core/dbus_idle_inhibition.h"
@@ -10,43 +11,21 @@
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
 #include "core/version.h"
-#include "lessons/progress_export.h"
 #include "lessons/review_play.h"
 #include "menu/strip_menu.h"
 #include "progress/sqlite_progress_store.h"
 #include "settings/autostart.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <optional>
 
 using namespace parlavo;
 
 namespace {
-
-// --help and --version answer on standard output without a display, as command-line users expect.
-// Returns true when an answer was printed and the program should end.
-bool answerInformationRequest(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("parlavo %s\n", kVersion);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: parlavo [--help] [--version] [--export-progress FILE]\n"
-                        "Learn everyday Spanish from a caption strip at the top of the screen, read aloud by a bird.\n"
-                        "Point at the picture at the strip's right end for its menu. See parlavo(1).\n\n"
-                        "  -h, --help     print this help and exit\n"
-                        "  --version      print the version and exit\n"
-                        "  --export-progress FILE\n"
-                        "                 write every answer as CSV to FILE (- for standard output) and exit\n");
-            return true;
-        }
-    }
-    return false;
-}
 
 // The strip needs global window positions and the global pointer, which Wayland gives no client:
 // run on XWayland when it is there.
@@ -68,11 +47,19 @@ bool chooseDisplay() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (answerInformationRequest(argc, argv))
-        return EXIT_SUCCESS;
-    if (argc == 3 && std::strcmp(argv[1], "--export-progress") == 0) {
-        QCoreApplication app(argc, argv);
-        return exportProgress(QString::fromLocal8Bit(argv[2]), SqliteProgressStore::defaultPath(), BuiltInSentences());
+    // Help, the version and the lesson commands answer on the terminal without a display, as command-line users
+    // expect; a mistyped option stops here rather than start the strip.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLine command = parseCommandLine(arguments); command.action != CommandLine::Action::Run) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        // The export reads the database through Qt SQL, whose driver needs an application object.
+        std::optional<QCoreApplication> core;
+        if (command.action == CommandLine::Action::ExportProgress)
+            core.emplace(argc, argv);
+        return runCommand(command, out, err);
     }
     if (!chooseDisplay())
         return EXIT_FAILURE;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace parlavo {
@@ -43,6 +44,12 @@ QLabel* makeSolidLabel(QWidget* parent, const QColor& colour, const QRect& place
     label->setPalette(palette);
     label->setGeometry(place);
     return label;
+}
+
+// A tooltip reads text that looks like markup as markup; such a sentence is escaped into markup that shows it as
+// written.
+QString plainToolTip(const QString& sentence) {
+    return Qt::mightBeRichText(sentence) ? Qt::convertFromPlainText(sentence, Qt::WhiteSpaceNoWrap) : sentence;
 }
 
 } // namespace
@@ -132,7 +139,7 @@ bool CaptionStrip::showLineToolTip(QHelpEvent* event) {
     if (line->toolTip().isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(event->globalPos(), line->toolTip(), line);
+        QToolTip::showText(event->globalPos(), plainToolTip(line->toolTip()), line);
     return true;
 }
 

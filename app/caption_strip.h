@@ -104,6 +104,8 @@ public:
     bool pointerOverStripOrCompanions();
 
     Settings& settings() const { return mSettings; }
+    // The user's lessons, and the one that plays when chosen.
+    OwnLessonShelf& ownLessons() { return mOwnLessons; }
     WindowSystem& windows() const { return mServices.windows; }
 
     // Timer handlers; tests call them directly instead of waiting for the timers.
@@ -169,7 +171,8 @@ private:
 
     Settings& mSettings;
     CaptionStripServices mServices;
-    LessonPlayback mPlayback{mSettings, mServices.random};
+    OwnLessonShelf mOwnLessons{OwnLessonStore(OwnLessonStore::defaultFolder())};
+    LessonPlayback mPlayback{mSettings, mServices.random, mOwnLessons};
     PositionKeeper mPositionKeeper{mServices.store, mSettings};
 
     CaptionLabel* mSpanishLine = nullptr;

@@ -12,10 +12,12 @@ PositionKeeper::PositionKeeper(SettingsStore& store, const Settings& settings) :
 
 void PositionKeeper::markStored() {
     mStored = mSettings.readingPosition;
+    mStoredOwn = mSettings.ownLesson;
 }
 
 bool PositionKeeper::moved() const {
-    return mSettings.keepsReadingPosition() && !(mSettings.readingPosition == mStored);
+    return mSettings.keepsReadingPosition() &&
+           !(mSettings.readingPosition == mStored && mSettings.ownLesson == mStoredOwn);
 }
 
 void PositionKeeper::positionMayHaveMoved() {

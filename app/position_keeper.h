@@ -32,6 +32,7 @@ private:
     SettingsStore& mStore;
     const Settings& mSettings;
     ReadingPosition mStored;
+    OwnLessonChoice mStoredOwn;
     QTimer mTimer;
 };
 

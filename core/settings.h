@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace parlavo {
 
 // Where sequence play reads next: a lesson and a line in it. Lessons 1 to 17 can be chosen; 18 and 19 replay
@@ -15,6 +17,14 @@ inline constexpr int kLastLesson = 19;
 inline constexpr int kLinesPerLesson = 34;
 
 enum class LanguageOrder { SpanishFirst, EnglishFirst };
+
+// One of the user's own lessons chosen to play instead of the built-in choice, which stays as it was, and where
+// sequence play reads next in it: a place from 1; 0 and places past its end start it over.
+struct OwnLessonChoice {
+    QString name; // empty: the built-in lessons play
+    int place = 0;
+    friend bool operator==(const OwnLessonChoice&, const OwnLessonChoice&) = default;
+};
 
 // Everything the user can set, and the reading position, as the program works with them. Only the store code
 // (settings_io.cpp) knows how the settings file spells them.
@@ -33,6 +43,7 @@ struct Settings {
     bool readAloud = true;
     int lesson = 1; // 1..17, or 0 for the whole course
     ReadingPosition readingPosition{10, 0};
+    OwnLessonChoice ownLesson;
     bool startAtLogOn = false;
     int speechRate = 150; // words a minute, 80..300
     bool stepAsideForFilms = true;

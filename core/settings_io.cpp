@@ -71,6 +71,19 @@ ReadingPosition readingPositionOf(int id) {
     return {lesson, line};
 }
 
+// The own lesson's place may pass the 16-bit range of the other numbers; anything not a count reads as 0, the start.
+int readPlace(SettingsStore& store) {
+    bool ok = false;
+    const int place = store.readSetting(key("ownplace")).trimmed().toInt(&ok);
+    return ok && place > 0 ? place : 0;
+}
+
+void writeReadingPosition(SettingsStore& store, const Settings& s) {
+    store.writeSetting(key("guagen"), decimal(sentenceId(s.readingPosition)));
+    if (!s.ownLesson.name.isEmpty())
+        store.writeSetting(key("ownplace"), decimal(s.ownLesson.place));
+}
+
 float defaultLeftTwips(int screenWidth) {
     return static_cast<float>(screenWidth * kTwipsPerPixel) / 2.0f - 2000.0f;
 }
@@ -121,6 +134,7 @@ Settings loadSettings(SettingsStore& store, int screenWidth) {
     s.readAloud = readNumber(store, "voice", 1) == 1;
     s.lesson = std::clamp(readNumber(store, "guage", 1), 0, kChoosableLessons);
     s.readingPosition = readingPositionOf(readNumber(store, "guagen", 11000));
+    s.ownLesson = {store.readSetting(key("ownlesson")), readPlace(store)};
     s.startAtLogOn = readNumber(store, "mark", 0) != 0;
     s.speechRate = std::clamp(readNumber(store, "sspeed", 150), 80, 300);
     s.stepAsideForFilms = readNumber(store, "stepaside", 1) != 0;
@@ -151,6 +165,9 @@ bool saveDialogSettings(SettingsStore& store, const Settings& s) {
                                    {"stepaside", flag(s.stepAsideForFilms)}};
     for (const StoredNumber& entry : values)
         store.writeSetting(key(entry.name), decimal(entry.value));
+    // A file that never named an own lesson stays as the versions before them wrote it.
+    if (!s.ownLesson.name.isEmpty() || !store.readSetting(key("ownlesson")).isEmpty())
+        store.writeSetting(key("ownlesson"), s.ownLesson.name);
     return store.sync();
 }
 
@@ -158,14 +175,14 @@ bool saveExitSettings(SettingsStore& store, const Settings& s) {
     store.writeSetting(key("voice"), decimal(flag(s.readAloud)));
     store.writeSetting(key("left"), decimal(static_cast<float>(s.stripLeft * kTwipsPerPixel)));
     if (s.keepsReadingPosition())
-        store.writeSetting(key("guagen"), decimal(sentenceId(s.readingPosition)));
+        writeReadingPosition(store, s);
     return store.sync();
 }
 
 bool saveReadingPosition(SettingsStore& store, const Settings& s) {
     if (!s.keepsReadingPosition())
         return true;
-    store.writeSetting(key("guagen"), decimal(sentenceId(s.readingPosition)));
+    writeReadingPosition(store, s);
     return store.sync();
 }
 

@@ -15,11 +15,13 @@ namespace parlavo {
 // pulled onto a screen `screenWidth` pixels wide.
 Settings loadSettings(SettingsStore& store, int screenWidth);
 
-// The save when the settings dialog closes: the dialog's keys, only while saving on close is on.
+// The save when the settings dialog closes: the dialog's keys (the chosen own lesson among them), only while saving
+// on close is on.
 // Returns false when the store could not be written.
 bool saveDialogSettings(SettingsStore& store, const Settings& settings);
 
-// The save of the exit command: reading aloud, the left edge and, while it is kept, the reading position.
+// The save of the exit command: reading aloud, the left edge and, while it is kept, the reading position (in the
+// own lesson too while one is chosen).
 bool saveExitSettings(SettingsStore& store, const Settings& settings);
 
 // Writes the reading position alone, and only while it is kept; the save that keeps it current while the

@@ -15,13 +15,17 @@ int drawBelow(RandomSource& random, int count) {
 
 } // namespace
 
-LessonPlayback::LessonPlayback(Settings& settings, RandomSource& random) : mSettings(settings), mRandom(random) {}
+LessonPlayback::LessonPlayback(Settings& settings, RandomSource& random, OwnLessonShelf& ownLessons)
+    : mSettings(settings), mRandom(random), mOwnLessons(ownLessons) {}
 
 Sentence LessonPlayback::next() {
     if (mSettings.review && mReview) {
         if (std::optional<Sentence> chosen = mReview->nextForReview())
             return *chosen;
     }
+    if (!mSettings.ownLesson.name.isEmpty())
+        if (const OwnLesson* lesson = mOwnLessons.lesson(mSettings.ownLesson.name))
+            return nextOwn(*lesson);
     if (!mSettings.inSequence) {
         const ReadingPosition drawn = drawAtRandom();
         return {lessonLine(drawn), drawn, false};
@@ -29,6 +33,19 @@ Sentence LessonPlayback::next() {
     const ReadingPosition read = mSettings.lesson == 0 ? readOnThroughCourse() : readOnInLesson();
     mSettings.readingPosition = {read.lesson, read.line + 1};
     return {lessonLine(read), read, true};
+}
+
+// As in a built-in lesson: reading starts over after the last line and wherever the place is not in the lesson.
+Sentence LessonPlayback::nextOwn(const OwnLesson& lesson) {
+    if (!mSettings.inSequence) {
+        mRandom.reseedFromClock();
+        const int drawn = drawBelow(mRandom, lesson.size()) + 1;
+        return {lesson.line(drawn), mSettings.readingPosition, false, drawn};
+    }
+    int& place = mSettings.ownLesson.place;
+    const int read = place < 1 || place > lesson.size() ? 1 : place;
+    place = read + 1;
+    return {lesson.line(read), mSettings.readingPosition, true, read};
 }
 
 // Reading starts over at the lesson's first line after its last, and at it when the position is elsewhere.

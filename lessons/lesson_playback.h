@@ -2,6 +2,7 @@
 
 #include "core/desktop_services.h"
 #include "core/settings.h"
+#include "lessons/own_lesson_shelf.h"
 #include "lessons/sentence_catalogue.h"
 
 #include <optional>
@@ -12,8 +13,9 @@ namespace parlavo {
 // play read it (the caption lines then also offer it whole as their tooltips).
 struct Sentence {
     LessonLine text;
-    ReadingPosition position;
+    ReadingPosition position; // of a built-in line
     bool readInSequence = false;
+    int ownPlace = 0; // of a line of the user's own lesson, from 1; 0 for a built-in line
 };
 
 // The caption window as the display cycle drives it.
@@ -38,13 +40,14 @@ public:
 };
 
 // Lesson playback: which sentence comes next, in sequence from the reading position (which it moves on) or at
-// random, and the timed display cycle that shows each one. A cycle shows the Spanish line for the Spanish seconds
+// random, from the chosen own lesson when there is one that can be read and otherwise from the built-in ones, and
+// the timed display cycle that shows each one. A cycle shows the Spanish line for the Spanish seconds
 // and the English one for the English seconds, in the chosen order, both counted from the cycle's first 100 ms
 // tick; a new sentence is handed out at the first tick after the chosen number of cycles. A stopped timer resumes
 // where it was.
 class LessonPlayback {
 public:
-    LessonPlayback(Settings& settings, RandomSource& random);
+    LessonPlayback(Settings& settings, RandomSource& random, OwnLessonShelf& ownLessons);
 
     // Review play chooses through `review` once it is set.
     void setReviewSource(ReviewSource* review) { mReview = review; }
@@ -59,6 +62,7 @@ public:
 private:
     enum class Phase { Begin, FirstLanguage, Switch, SecondLanguage, End };
 
+    Sentence nextOwn(const OwnLesson& lesson);
     ReadingPosition readOnInLesson();
     ReadingPosition readOnThroughCourse();
     ReadingPosition drawAtRandom();
@@ -70,6 +74,7 @@ private:
 
     Settings& mSettings;
     RandomSource& mRandom;
+    OwnLessonShelf& mOwnLessons;
     ReviewSource* mReview = nullptr;
     int mTick = 0; // ticks within the current cycle
     int mCyclesShown = 0;

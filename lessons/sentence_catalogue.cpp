@@ -80,7 +80,7 @@ const LessonLine& lessonLine(const ReadingPosition& position) {
 }
 
 int dialogueLength(int lesson) {
-    return static_cast<int>(catalogue().dialogues.at(lesson - 1).size());
+    return int(catalogue().dialogues.at(lesson - 1).size());
 }
 
 const QStringList& lessonNames() {

@@ -19,6 +19,8 @@ class QSpinBox;
 
 namespace parlavo {
 
+class OwnLessonsPanel;
+
 // The settings dialog: lesson, play mode, language order, timings, the switches and the speech speed. It is
 // modeless, so the strip stays live while it is open, but the strip's menu picture and its playback
 // timer stay off until it closes. It has no OK or Cancel: closing it, by its close box or Escape, always
@@ -52,6 +54,7 @@ public:
     QCheckBox* autoHideBox = nullptr;
     QCheckBox* startAtLogOnBox = nullptr;
     QCheckBox* stepAsideForFilmsBox = nullptr;
+    OwnLessonsPanel* ownLessons = nullptr;
 
 public slots:
     // Escape asks a dialog to reject; this one has nothing to reject, and closes the way its close box does.
@@ -72,6 +75,8 @@ private:
     void orderTabStops();
     void enterOptionGroupsAtTheirChoice();
     void onPlayModeChanged();
+    void buildOwnLessons();
+    void clearBuiltInChoice();
 
     // Everything that reads or writes the record (settings_dialog_binding.cpp).
     void fillFromRecord();

@@ -2,6 +2,7 @@
 // switches writing their fields when clicked, and committing the choices on closing.
 
 #include "core/settings_io.h"
+#include "settings/own_lessons_panel.h"
 #include "settings/settings_dialog.h"
 
 #include <QButtonGroup>
@@ -31,6 +32,7 @@ void SettingsDialog::fillFromRecord() {
     // A lesson number outside the list selects nothing, and closing then keeps it.
     if (QAbstractButton* lesson = mLessons->button(mSettings.lesson))
         lesson->setChecked(true);
+    ownLessons->fill(mSettings.ownLesson.name);
 }
 
 // A switch acts at once, when it is clicked: auto-hide, for one, while the dialog is still open.
@@ -53,6 +55,10 @@ void SettingsDialog::commitChoices() {
         mSettings.readingPosition = {1, 1};
     if (lesson >= 0)
         mSettings.lesson = lesson;
+    // Another own lesson starts at its beginning; the lessons on disk may have changed, so it is read afresh.
+    if (const QString own = ownLessons->chosen(); own != mSettings.ownLesson.name)
+        mSettings.ownLesson = {own, 0};
+    mStrip.ownLessons().forget();
 
     mSettings.review = playModeChoices[2]->isChecked();
     mSettings.inSequence = playModeChoices[1]->isChecked() || mSettings.review;

@@ -1,4 +1,5 @@
 #include "lessons/sentence_catalogue.h"
+#include "settings/own_lessons_panel.h"
 #include "settings/settings_dialog.h"
 
 #include <QButtonGroup>
@@ -50,6 +51,8 @@ void SettingsDialog::buildControls() {
     page->setSizeConstraint(QLayout::SetFixedSize);
     buildLessonChoice();
     page->addWidget(lessonFrame);
+    buildOwnLessons();
+    page->addWidget(ownLessons);
     page->addLayout(buildPlayChoices());
     page->addLayout(buildTimingsAndSwitches());
     for (QRadioButton* mode : playModeChoices)
@@ -69,6 +72,24 @@ void SettingsDialog::buildLessonChoice() {
         const bool left = lesson < kLeftColumnLessons;
         columns->addWidget(lessonChoices[lesson], left ? lesson : lesson - kLeftColumnLessons + 1, left ? 0 : 1);
     }
+}
+
+// One lesson plays: an own lesson chosen in the list clears the built-in choice, and the other way round.
+void SettingsDialog::buildOwnLessons() {
+    ownLessons = new OwnLessonsPanel(mStrip.ownLessons().store(), this);
+    connect(ownLessons, &OwnLessonsPanel::ownLessonChosen, this, &SettingsDialog::clearBuiltInChoice);
+    connect(mLessons, &QButtonGroup::idClicked, ownLessons, &OwnLessonsPanel::clearChoice);
+    connect(ownLessons, &OwnLessonsPanel::ownChoiceCleared, this, [this] {
+        if (QAbstractButton* lesson = mLessons->button(mSettings.lesson); lesson && mLessons->checkedId() < 0)
+            lesson->setChecked(true);
+    });
+}
+
+void SettingsDialog::clearBuiltInChoice() {
+    mLessons->setExclusive(false);
+    for (QRadioButton* lesson : lessonChoices)
+        lesson->setChecked(false);
+    mLessons->setExclusive(true);
 }
 
 // Each frame as wide as its own choices need: lined up with the columns below, the pair would widen the dialog.

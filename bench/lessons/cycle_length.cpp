@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     const int cycles = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 10;
     Settings settings = bench::firstRunSequencePlay({1, 1});
     bench::MiddleRandom random;
-    LessonPlayback playback(settings, random);
+    OwnLessonShelf ownLessons{OwnLessonStore(QString())};
+    LessonPlayback playback(settings, random, ownLessons);
     bench::SelectingView view;
 
     QTimer timer;

@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     const bool warm = argc > 1 && std::strcmp(argv[1], "warm") == 0;
     Settings settings = bench::firstRunSequencePlay({1, 34});
     bench::MiddleRandom random;
-    LessonPlayback playback(settings, random);
+    OwnLessonShelf ownLessons{OwnLessonStore(QString())};
+    LessonPlayback playback(settings, random, ownLessons);
     bench::SelectingView view;
     if (warm)
         selectingTick(playback, view, false);

@@ -58,13 +58,16 @@ private slots:
         row("left of the screen", "left", "-300", "0");
         row("beyond the right edge", "left", "40000", "21690");
         row("left not a number", "left", "wide", "12405");
+        row("own lesson's name as stored", "ownlesson", " Mis frases ", " Mis frases ");
+        row("own place beyond 16 bits", "ownplace", "70000", "70000");
+        row("own place not a count", "ownplace", "-5", "0");
     }
     void storedValuesAreRepaired() {
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(QString, saved);
         FakeSettingsStore store;
-        store.values = {{"xxx", "0"}, {"rd", "1"}, {"psave", "1"}, {key, stored}};
+        store.values = {{"xxx", "0"}, {"rd", "1"}, {"psave", "1"}, {"ownlesson", "Mine"}, {key, stored}};
         const Settings settings = loadSettings(store, 1920);
         QVERIFY(store.writes.isEmpty());
         QVERIFY(saveDialogSettings(store, settings) && saveExitSettings(store, settings));

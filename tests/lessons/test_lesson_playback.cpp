@@ -1,6 +1,7 @@
 #include "lessons/lesson_playback.h"
 #include "tests/support/fake_services.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -80,7 +81,8 @@ private slots:
         settings.readingPosition = position;
         test::FakeRandomSource random;
         random.values = draws;
-        const Sentence sentence = LessonPlayback(settings, random).next();
+        OwnLessonShelf none{OwnLessonStore(QString())};
+        const Sentence sentence = LessonPlayback(settings, random, none).next();
         QCOMPARE(sentence.position, shown);
         QCOMPARE(sentence.text.spanish, lessonLine(shown).spanish);
         QCOMPARE(sentence.readInSequence, inSequence);
@@ -114,12 +116,54 @@ private slots:
         settings.spanishSeconds = timings[1];
         settings.englishSeconds = timings[2];
         test::FakeRandomSource random;
-        LessonPlayback playback(settings, random);
+        OwnLessonShelf none{OwnLessonStore(QString())};
+        LessonPlayback playback(settings, random, none);
         RecordingView view;
         view.run(playback, 10 * (settings.spanishSeconds + settings.englishSeconds) + 2);
         QCOMPARE(view.events.join(u' '), firstCycle);
         view.run(playback, 500 - view.tick);
         QCOMPARE(view.nextAt, nextAt);
+    }
+
+    // A chosen own lesson plays in its own places, from 1, starting over after its last and from anywhere outside
+    // it; one that cannot be read leaves the built-in lessons playing.
+    void ownLessonPlaysInItsPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("inSequence");
+        QTest::addColumn<int>("place");
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<int>("shown"); // 0: a built-in line
+        QTest::addColumn<int>("placeAfter");
+        QTest::newRow("in sequence") << "Mine" << true << 2 << 0.0f << 2 << 3;
+        QTest::newRow("after the last") << "Mine" << true << 4 << 0.0f << 1 << 2;
+        QTest::newRow("never read") << "Mine" << true << 0 << 0.0f << 1 << 2;
+        QTest::newRow("at random") << "Mine" << false << 2 << 0.9f << 3 << 2;
+        QTest::newRow("removed since") << "Gone" << true << 2 << 0.0f << 0 << 2;
+    }
+    void ownLessonPlaysInItsPlaces() {
+        QFETCH(QString, name);
+        QFETCH(float, draw);
+        QTemporaryDir folder;
+        OwnLessonStore store(folder.path());
+        QString error;
+        OwnLesson mine;
+        for (const char* number : {"Uno", "Dos", "Tres"})
+            mine.append(number, "-");
+        QVERIFY(store.save("Mine", mine, &error));
+        OwnLessonShelf shelf(store);
+        Settings settings;
+        QFETCH(bool, inSequence);
+        settings.inSequence = inSequence;
+        settings.ownLesson.name = name;
+        QFETCH(int, place);
+        settings.ownLesson.place = place;
+        test::FakeRandomSource random;
+        random.values = {draw};
+        const Sentence sentence = LessonPlayback(settings, random, shelf).next();
+        QTEST(sentence.ownPlace, "shown");
+        if (sentence.ownPlace != 0)
+            QCOMPARE(sentence.text.spanish, QStringList({"Uno", "Dos", "Tres"}).at(sentence.ownPlace - 1));
+        QTEST(settings.ownLesson.place, "placeAfter");
     }
 };
 

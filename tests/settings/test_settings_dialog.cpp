@@ -1,8 +1,11 @@
+#include "settings/own_lessons_panel.h"
 #include "tests/settings/dialog_world.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -175,7 +178,8 @@ private slots:
 
     // At twice the system font, and in another run at twice the scale too, every caption, choice and number shows
     // whole and clear of its neighbours, at the fixed size the layout asks for, 266.67 px left of and 200 above the
-    // screen's middle. Tab stops once at each control, in an option group only at its choice, in the dialog's order.
+    // screen's middle. Tab stops once at each control, in an option group only at its choice, in the dialog's order,
+    // the user's own lessons last.
     void layout() {
         QApplication::setFont(QFont(QApplication::font().family(), QApplication::font().pointSize() * 2));
         DialogWorld w;
@@ -200,10 +204,10 @@ private slots:
         QApplication::setActiveWindow(&d);
         QVERIFY(QTest::qWaitForWindowActive(&d));
         const QWidgetList expected = {
-            d.timingBoxes[0],          d.timingBoxes[1],  d.timingBoxes[2],         d.playModeChoices[1],
-            d.languageOrderChoices[1], d.speechSpeedBox,  d.saveReadingPositionBox, d.autoHideBox,
-            d.startAtLogOnBox,         d.saveSettingsBox, d.stepAsideForFilmsBox,   d.lessonChoices[12],
-            d.timingBoxes[0]};
+            d.timingBoxes[0],          d.timingBoxes[1],           d.timingBoxes[2],         d.playModeChoices[1],
+            d.languageOrderChoices[1], d.speechSpeedBox,           d.saveReadingPositionBox, d.autoHideBox,
+            d.startAtLogOnBox,         d.saveSettingsBox,          d.stepAsideForFilmsBox,   d.lessonChoices[12],
+            d.ownLessons->lessonList,  d.ownLessons->importButton, d.timingBoxes[0]};
         d.timingBoxes[0]->setFocus(Qt::TabFocusReason);
         QWidgetList visited = {QApplication::focusWidget()};
         while (visited.size() < expected.size()) {
