@@ -11,7 +11,7 @@
 #include "core/single_instance.h"
 #include "core/termination_watcher.h"
 #include "core/version.h"
-#include "lessons/review_play.h"
+#include "lessons/own_lesson_sentences.h"
 #include "menu/strip_menu.h"
 #include "progress/sqlite_progress_store.h"
 #include "settings/autostart.h"
@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
     WindowProgressMessages progressMessages;
     LearnerProgress progress(progressStore, calendar, progressMessages);
     progress.start();
-    BuiltInSentences reviewSentences;
+    OwnLessonSentences reviewSentences(strip.ownLessons());
     ReviewPlay review(progress, settings, reviewSentences);
     strip.setReviewPlay(&review);
 

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "core/version.h"
+#include "lessons/own_lesson_sentences.h"
 #include "lessons/progress_export.h"
 #include "progress/sqlite_progress_store.h"
 
@@ -135,9 +136,11 @@ int runCommand(const CommandLine& command, QTextStream& out, QTextStream& err) {
         return listLessons(store, out);
     case CommandLine::Action::RemoveLesson:
         return removeLesson(command.lessonName, store, out, err);
-    case CommandLine::Action::ExportProgress:
+    case CommandLine::Action::ExportProgress: {
         out.flush();
-        return exportProgress(command.exportTarget, SqliteProgressStore::defaultPath(), BuiltInSentences());
+        OwnLessonShelf shelf(store);
+        return exportProgress(command.exportTarget, SqliteProgressStore::defaultPath(), OwnLessonSentences(shelf));
+    }
     case CommandLine::Action::Misused:
     case CommandLine::Action::Run:
         break;

@@ -40,12 +40,12 @@ Sentence LessonPlayback::nextOwn(const OwnLesson& lesson) {
     if (!mSettings.inSequence) {
         mRandom.reseedFromClock();
         const int drawn = drawBelow(mRandom, lesson.size()) + 1;
-        return {lesson.line(drawn), mSettings.readingPosition, false, drawn};
+        return {lesson.line(drawn), mSettings.readingPosition, false, drawn, mSettings.ownLesson.name};
     }
     int& place = mSettings.ownLesson.place;
     const int read = place < 1 || place > lesson.size() ? 1 : place;
     place = read + 1;
-    return {lesson.line(read), mSettings.readingPosition, true, read};
+    return {lesson.line(read), mSettings.readingPosition, true, read, mSettings.ownLesson.name};
 }
 
 // Reading starts over at the lesson's first line after its last, and at it when the position is elsewhere.

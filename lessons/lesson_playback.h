@@ -15,7 +15,8 @@ struct Sentence {
     LessonLine text;
     ReadingPosition position; // of a built-in line
     bool readInSequence = false;
-    int ownPlace = 0; // of a line of the user's own lesson, from 1; 0 for a built-in line
+    int ownPlace = 0;    // of a line of the user's own lesson, from 1; 0 for a built-in line
+    QString ownLesson{}; // that lesson's name, which answers are kept under
 };
 
 // The caption window as the display cycle drives it.

@@ -37,9 +37,7 @@ int exportProgress(const QString& target, const QString& databasePath, const Rev
             break;
         }
     }
-    const auto describe = [&sentences](const SentenceKey& key) {
-        return sentences.describe(key);
-    };
+    const DescribeSentence describe = sentences.describer();
     if (target == QLatin1String("-")) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) || !writeProgressCsv(answers, describe, out) || !out.flush())

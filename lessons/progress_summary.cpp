@@ -1,7 +1,5 @@
 #include "lessons/progress_summary.h"
 
-#include "lessons/sentence_catalogue.h"
-
 #include <QSet>
 
 namespace parlavo {
@@ -30,8 +28,8 @@ ProgressSummary ProgressSummary::of(const LearnerProgress& progress, const Revie
     const QHash<SentenceKey, MemoryState>& states = progress.states();
     for (const MemoryState& state : states)
         summary.dueToday += state.due <= today ? 1 : 0;
-    for (int lesson = 1; lesson <= kChoosableLessons; ++lesson) {
-        LessonKnowledge knowledge{lessonNames().value(lesson)};
+    for (const ReviewLesson& lesson : sentences.lessons()) {
+        LessonKnowledge knowledge{lesson.name()};
         for (const ReviewCandidate& candidate : sentences.inLessonOrder(lesson)) {
             const auto state = states.constFind(candidate.key);
             int& count = state == states.cend()                ? knowledge.fresh

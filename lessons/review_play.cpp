@@ -4,9 +4,22 @@
 
 namespace parlavo {
 
-std::vector<ReviewCandidate> BuiltInSentences::inLessonOrder(int lesson) const {
-    const int first = lesson == 0 ? 1 : lesson;
-    const int last = lesson == 0 ? kChoosableLessons : lesson;
+QString ReviewLesson::name() const {
+    return own.isEmpty() ? lessonNames().value(builtIn) : own;
+}
+
+std::vector<ReviewLesson> BuiltInSentences::lessons() const {
+    std::vector<ReviewLesson> all;
+    for (int lesson = 1; lesson <= kChoosableLessons; ++lesson)
+        all.push_back({lesson, {}});
+    return all;
+}
+
+std::vector<ReviewCandidate> BuiltInSentences::inLessonOrder(const ReviewLesson& lesson) const {
+    if (!lesson.own.isEmpty())
+        return {};
+    const int first = lesson.builtIn == 0 ? 1 : lesson.builtIn;
+    const int last = lesson.builtIn == 0 ? kChoosableLessons : lesson.builtIn;
     std::vector<ReviewCandidate> candidates;
     for (int at = first; at <= last; ++at) {
         for (int line = 1; line <= dialogueLength(at); ++line)
@@ -24,11 +37,15 @@ SentenceKey BuiltInSentences::keyOf(const Sentence& sentence) const {
     return SentenceKey::builtIn(lesson, (at.line - 1) % dialogueLength(lesson) + 1);
 }
 
-Sentence BuiltInSentences::sentenceAt(const ReviewCandidate& candidate) const {
-    return {lessonLine(candidate.position), candidate.position, false};
+std::optional<Sentence> BuiltInSentences::sentenceAt(const ReviewCandidate& candidate) const {
+    return Sentence{lessonLine(candidate.position), candidate.position, false};
 }
 
-SentenceDescription BuiltInSentences::describe(const SentenceKey& key) const {
+DescribeSentence BuiltInSentences::describer() const {
+    return &BuiltInSentences::describe;
+}
+
+SentenceDescription BuiltInSentences::describe(const SentenceKey& key) {
     if (!key.isBuiltIn() || key.lesson > kChoosableLessons || key.line > dialogueLength(key.lesson))
         return {key.ownLesson, 0, key.spanish, {}};
     const LessonLine& line = lessonLine({key.lesson, key.line});
@@ -40,9 +57,10 @@ ReviewPlay::ReviewPlay(LearnerProgress& progress, const Settings& settings, cons
 
 // The choice is built afresh when another lesson is chosen; a run's history belongs to the lesson it was in.
 ReviewSelection& ReviewPlay::selection() {
-    if (!mSelection || mSelectionLesson != mSettings.lesson) {
-        mSelection.emplace(mSentences.inLessonOrder(mSettings.lesson), mProgress.states());
-        mSelectionLesson = mSettings.lesson;
+    const ReviewLesson chosen{mSettings.lesson, mSettings.ownLesson.name};
+    if (!mSelection || mSelectionLesson.builtIn != chosen.builtIn || mSelectionLesson.own != chosen.own) {
+        mSelection.emplace(mSentences.inLessonOrder(chosen), mProgress.states());
+        mSelectionLesson = chosen;
     }
     return *mSelection;
 }

@@ -11,28 +11,41 @@
 
 namespace parlavo {
 
-// The sentences answers can be about and Review play chooses from. Own lessons join through another
-// implementation of the same interface.
+// A lesson as Review play and the reports know it: built-in lesson 1..kChoosableLessons (0: all of them), or the
+// learner's own lesson of that name.
+struct ReviewLesson {
+    int builtIn = 0;
+    QString own; // empty for the built-in lessons
+    QString name() const;
+};
+
+// The sentences answers can be about and Review play chooses from.
 class ReviewSentences {
 public:
     virtual ~ReviewSentences() = default;
-    // The sentences of a lesson, or of all lessons for lesson 0, each once, in lesson order.
-    virtual std::vector<ReviewCandidate> inLessonOrder(int lesson) const = 0;
+    // Every lesson the reports list, the built-in ones first.
+    virtual std::vector<ReviewLesson> lessons() const = 0;
+    // The sentences of a lesson, each once, in lesson order.
+    virtual std::vector<ReviewCandidate> inLessonOrder(const ReviewLesson& lesson) const = 0;
     // The key of a sentence as it was shown; invalid for one that answers cannot be about.
     virtual SentenceKey keyOf(const Sentence& sentence) const = 0;
-    virtual Sentence sentenceAt(const ReviewCandidate& candidate) const = 0;
-    // What reports show of a sentence; a sentence no longer in any lesson keeps what its key says.
-    virtual SentenceDescription describe(const SentenceKey& key) const = 0;
+    // Nothing when the candidate's lesson can no longer be read.
+    virtual std::optional<Sentence> sentenceAt(const ReviewCandidate& candidate) const = 0;
+    // What reports show of each sentence; a sentence no longer in any lesson keeps what its key says. The function
+    // keeps what it read while it lives, so that a whole report reads each lesson once.
+    virtual DescribeSentence describer() const = 0;
 };
 
 // The built-in lessons, each line once: lessons 18 and 19 and the lines that fill a short dialogue out to
 // kLinesPerLesson are the same sentences again.
 class BuiltInSentences final : public ReviewSentences {
 public:
-    std::vector<ReviewCandidate> inLessonOrder(int lesson) const override;
+    std::vector<ReviewLesson> lessons() const override;
+    std::vector<ReviewCandidate> inLessonOrder(const ReviewLesson& lesson) const override;
     SentenceKey keyOf(const Sentence& sentence) const override;
-    Sentence sentenceAt(const ReviewCandidate& candidate) const override;
-    SentenceDescription describe(const SentenceKey& key) const override;
+    std::optional<Sentence> sentenceAt(const ReviewCandidate& candidate) const override;
+    DescribeSentence describer() const override;
+    static SentenceDescription describe(const SentenceKey& key);
 };
 
 // The learner's answers and Review play: answers in any play mode go to the learner's progress and, for the lesson
@@ -56,7 +69,7 @@ private:
     const Settings& mSettings;
     const ReviewSentences& mSentences;
     std::optional<ReviewSelection> mSelection;
-    int mSelectionLesson = -1;
+    ReviewLesson mSelectionLesson{-1, {}};
 };
 
 } // namespace parlavo

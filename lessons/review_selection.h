@@ -13,11 +13,12 @@
 
 namespace parlavo {
 
-// A sentence Review play can choose: its key in the progress store and where it is read from. Own lessons' sentences
-// will carry their own place; built-in ones have a reading position.
+// A sentence Review play can choose: its key in the progress store and where it is read from, a reading position
+// for a built-in sentence and a place (from 1) for one of an own lesson.
 struct ReviewCandidate {
     SentenceKey key;
     ReadingPosition position;
+    int ownPlace = 0;
 };
 
 // Chooses the next sentence for Review play among the sentences of one lesson, or of all, in lesson order: the

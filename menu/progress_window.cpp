@@ -122,9 +122,7 @@ void ProgressWindow::showCurrent() {
 
 bool ProgressWindow::exportTo(const QString& path) {
     QSaveFile file(path);
-    const auto describe = [this](const SentenceKey& key) {
-        return mSentences.describe(key);
-    };
+    const DescribeSentence describe = mSentences.describer();
     return file.open(QIODevice::WriteOnly) && writeProgressCsv(mProgress.answers(), describe, file) && file.commit();
 }
 

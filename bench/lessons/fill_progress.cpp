@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     SqliteProgressStore store(QString::fromLocal8Bit(argv[2]), clock);
     if (store.open() != ProgressStore::Opening::Ready)
         return std::fprintf(stderr, "cannot open %s\n", argv[2]), 1;
-    const std::vector<ReviewCandidate> sentences = BuiltInSentences().inLessonOrder(0);
+    const std::vector<ReviewCandidate> sentences = BuiltInSentences().inLessonOrder({});
     QHash<SentenceKey, MemoryState> states;
     const MemoryModel model(clock);
     QRandomGenerator random(23);

@@ -1,9 +1,11 @@
+#include "lessons/own_lesson_sentences.h"
 #include "lessons/progress_summary.h"
 #include "lessons/review_play.h"
 #include "lessons/review_selection.h"
 #include "tests/support/fake_calendar_clock.h"
 #include "tests/support/fake_progress_store.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace parlavo;
@@ -12,6 +14,15 @@ using namespace parlavo::test;
 namespace {
 
 const QDate kToday(2026, 3, 10);
+
+// Saves an own lesson "Tren" of the Spanish texts given, each with its English in capitals.
+void saveTren(OwnLessonStore& store, const QStringList& spanish) {
+    OwnLesson lesson;
+    for (const QString& text : spanish)
+        lesson.append(text, text.toUpper());
+    QString error;
+    QVERIFY2(store.save(QStringLiteral("Tren"), lesson, &error), qPrintable(error));
+}
 
 MemoryState dueOn(const QDate& day) {
     return {3.0, 5.0, QDateTime(day.addDays(-3), QTime(9, 0), Qt::UTC), day};
@@ -80,6 +91,54 @@ private slots:
             {{1, 0}, {}}};
         for (const auto& [at, key] : cases)
             QCOMPARE(BuiltInSentences().keyOf({at.line > 0 ? lessonLine(at) : LessonLine{}, at, true}), key);
+        OwnLessonShelf shelf(OwnLessonStore(QStringLiteral("/nonexistent")));
+        const OwnLessonSentences own(shelf);
+        QCOMPARE(own.keyOf({lessonLine({19, 3}), {19, 3}, true}), SentenceKey::builtIn(2, 3));
+        QCOMPARE(own.keyOf({{QStringLiteral("Hola."), QStringLiteral("Hi.")}, {1, 1}, true, 4, QStringLiteral("Tren")}),
+                 SentenceKey::own(QStringLiteral("Tren"), QStringLiteral("Hola.")));
+        QVERIFY(!own.keyOf({{}, {1, 1}, true, 4, QStringLiteral("Tren")}).isValid());
+    }
+
+    // Review play of an own lesson: new sentences in lesson order, the same text once; answers are kept under the
+    // text, so that the lesson imported again, reordered, still knows them; reports show where a sentence now is.
+    void reviewsAnOwnLesson() {
+        QTemporaryDir data;
+        OwnLessonShelf shelf(OwnLessonStore(data.path()));
+        saveTren(shelf.store(), {"Uno.", "Dos.", "Uno.", "Tres."});
+        FakeProgressStore store;
+        FakeCalendarClock clock;
+        RecordingMessages messages;
+        LearnerProgress progress(store, clock, messages);
+        progress.start();
+        Settings settings;
+        settings.ownLesson.name = QStringLiteral("Tren");
+        const OwnLessonSentences sentences(shelf);
+        const auto played = [&](ReviewPlay& play) {
+            QStringList shown;
+            for (int i = 0; i < 3; ++i) {
+                const std::optional<Sentence> next = play.nextForReview();
+                shown << (next ? QStringLiteral("%1 %2").arg(next->ownPlace).arg(next->text.english) : QString());
+                if (next && next->text.spanish == QLatin1String("Uno."))
+                    play.answer(*next, Grade::Good);
+            }
+            return shown.join(QStringLiteral(", "));
+        };
+        ReviewPlay first(progress, settings, sentences);
+        QCOMPARE(played(first), QStringLiteral("1 UNO., 2 DOS., 4 TRES."));
+        QCOMPARE(store.written.at(0).sentence, SentenceKey::own(QStringLiteral("Tren"), QStringLiteral("Uno.")));
+
+        saveTren(shelf.store(), {"Tres.", "Dos.", "Uno."});
+        shelf.forget();
+        ReviewPlay again(progress, settings, sentences);
+        QCOMPARE(played(again), QStringLiteral("1 TRES., 2 DOS., 3 UNO."));
+        QCOMPARE(sentences.describer()(store.written.at(0).sentence).line, 3);
+        const SentenceDescription gone = sentences.describer()(SentenceKey::own(QStringLiteral("Bus"), "Hola."));
+        QCOMPARE(QStringList({gone.lessonName, QString::number(gone.line), gone.spanish, gone.english}),
+                 QStringList({"Bus", "0", "Hola.", ""}));
+        const ProgressSummary summary = ProgressSummary::of(progress, sentences);
+        const LessonKnowledge& tren = summary.lessons.back();
+        QCOMPARE(QList<int>({tren.known, tren.learning, tren.fresh}), QList<int>({0, 1, 2}));
+        QCOMPARE(tren.lesson, QStringLiteral("Tren"));
     }
 
     // `answers`: the days of answers, as days from today, about lines 1, 2, ... of lesson 2 in turn; line 1 is known.

@@ -1,3 +1,4 @@
+#include "lessons/own_lesson_sentences.h"
 #include "lessons/progress_export.h"
 #include "progress/sqlite_progress_store.h"
 #include "tests/support/fake_calendar_clock.h"
@@ -97,16 +98,24 @@ private slots:
         QCOMPARE(store.addShown(clock.today(), 2) && store.addShown(clock.today(), 1), exportStatus == 0);
 
         const QString csv = home.filePath(QStringLiteral("out.csv"));
-        QCOMPARE(exportProgress(csv, path, BuiltInSentences()), exportStatus);
-        QCOMPARE(exportProgress(home.filePath(QStringLiteral("no/out.csv")), path, BuiltInSentences()), 1);
+        OwnLessonShelf lessons(OwnLessonStore(home.filePath(QStringLiteral("lessons"))));
+        OwnLesson lesson;
+        lesson.append(QStringLiteral("Hola."), QStringLiteral("Hello."));
+        lesson.append(QStringLiteral("¿Sí?"), QStringLiteral("Yes?"));
+        QString error;
+        QVERIFY2(lessons.store().save(mine, lesson, &error), qPrintable(error));
+        const OwnLessonSentences sentences(lessons);
+        QCOMPARE(exportProgress(csv, path, sentences), exportStatus);
+        QCOMPARE(exportProgress(home.filePath(QStringLiteral("no/out.csv")), path, sentences), 1);
         QCOMPARE(QFile::exists(csv), exportStatus == 0);
         if (exportStatus != 0)
             return;
         QCOMPARE(QString::fromUtf8(contents(csv)),
-                 kCsvHeader + "2026-03-02T09:00:00Z,Say what you do,2,Soy enfermera. Trabajo en un hospital.,I'm a "
-                              "nurse. I work at a hospital.,good,"
-                              "2.3065,2.1181,2026-03-05\r\n2026-03-03T10:00:00Z,\"Mine, \"\"mine\"\"\",,¿Sí?,,good,"
-                              "2.3065,2.1181,2026-03-06\r\n");
+                 kCsvHeader +
+                     "2026-03-02T09:00:00Z,Say what you do,2,Soy enfermera. Trabajo en un hospital.,I'm a "
+                     "nurse. I work at a hospital.,good,"
+                     "2.3065,2.1181,2026-03-05\r\n2026-03-03T10:00:00Z,\"Mine, \"\"mine\"\"\",2,¿Sí?,Yes?,good,"
+                     "2.3065,2.1181,2026-03-06\r\n");
         SqliteProgressStore again(path, clock);
         QCOMPARE(again.open(), ProgressStore::Opening::Ready);
         QCOMPARE(again.currentStates().value(SentenceKey::own(mine, "¿Sí?")).due, QDate(2026, 3, 6));
