@@ -67,7 +67,11 @@ std::optional<Sentence> OwnLessonSentences::sentenceAt(const ReviewCandidate& ca
     const OwnLesson* lesson = mShelf.lesson(candidate.key.ownLesson);
     if (!lesson || candidate.ownPlace < 1 || candidate.ownPlace > lesson->size())
         return std::nullopt;
-    return Sentence{lesson->line(candidate.ownPlace), {}, false, candidate.ownPlace, candidate.key.ownLesson};
+    // A lesson imported again since the candidates were made may hold something else at that place.
+    LessonLine line = lesson->line(candidate.ownPlace);
+    if (line.spanish != candidate.key.spanish)
+        return std::nullopt;
+    return Sentence{std::move(line), {}, false, candidate.ownPlace, candidate.key.ownLesson};
 }
 
 DescribeSentence OwnLessonSentences::describer() const {

@@ -71,7 +71,11 @@ std::optional<Sentence> ReviewPlay::nextForReview() {
     const ReviewCandidate* chosen = selection().next(mProgress.clock().today());
     if (!chosen)
         return std::nullopt;
-    return mSentences.sentenceAt(*chosen);
+    std::optional<Sentence> sentence = mSentences.sentenceAt(*chosen);
+    // The lesson changed on disk (imported again, or removed): the choice is made afresh from it next time.
+    if (!sentence)
+        mSelection.reset();
+    return sentence;
 }
 
 void ReviewPlay::shown() {

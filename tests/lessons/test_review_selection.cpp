@@ -129,6 +129,7 @@ private slots:
 
         saveTren(shelf.store(), {"Tres.", "Dos.", "Uno."});
         shelf.forget();
+        QCOMPARE(played(first), QStringLiteral("2 DOS., , 1 TRES."));
         ReviewPlay again(progress, settings, sentences);
         QCOMPARE(played(again), QStringLiteral("1 TRES., 2 DOS., 3 UNO."));
         QCOMPARE(sentences.describer()(store.written.at(0).sentence).line, 3);
