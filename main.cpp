@@ -2,6 +2,7 @@
 #include "app/caption_strip.h"
 #include "app/command_line.h"
 #include "app/global_shortcuts.h"
+#include "app/progress_messages.h"
 #include "app/shutdown.h"
 #include "core/dbus_idle_inhibition.h"
 #include "core/qt_desktop_services.h"
@@ -12,7 +13,9 @@
 #include "core/termination_watcher.h"
 #include "core/version.h"
 #include "core/x11_global_keys.h"
+#include "lessons/own_lesson_sentences.h"
 #include "menu/strip_menu.h"
+#include "progress/sqlite_progress_store.h"
 #include "settings/autostart.h"
 
 #include <QApplication>
@@ -20,6 +23,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 using namespace parlavo;
 
@@ -53,6 +57,10 @@ int main(int argc, char* argv[]) {
     if (const CommandLine command = parseCommandLine(arguments); command.action != CommandLine::Action::Run) {
         QTextStream out(stdout);
         QTextStream err(stderr);
+        // The export reads the database through Qt SQL, whose driver needs an application object.
+        std::optional<QCoreApplication> core;
+        if (command.action == CommandLine::Action::ExportProgress)
+            core.emplace(argc, argv);
         return runCommand(command, out, err);
     }
     if (!chooseDisplay())
@@ -76,6 +84,14 @@ int main(int argc, char* argv[]) {
     SpeakingBird bird(makeBirdParts());
     Settings settings;
     CaptionStrip strip(settings, {store, windows, bird, random, idleInhibition, clock});
+    SystemCalendarClock calendar;
+    SqliteProgressStore progressStore(SqliteProgressStore::defaultPath(), calendar);
+    WindowProgressMessages progressMessages;
+    LearnerProgress progress(progressStore, calendar, progressMessages);
+    progress.start();
+    OwnLessonSentences reviewSentences(strip.ownLessons());
+    ReviewPlay review(progress, settings, reviewSentences);
+    strip.setReviewPlay(&review);
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &strip, &CaptionStrip::activateFromAnotherCopy);
     TerminationWatcher termination;

@@ -11,6 +11,7 @@
 #include "core/settings_store.h"
 #include "core/window_system.h"
 #include "lessons/lesson_playback.h"
+#include "progress/memory_model.h"
 
 #include <QColor>
 #include <QString>
@@ -25,6 +26,8 @@ class QLabel;
 
 namespace parlavo {
 
+class AnswerMark;
+class ReviewPlay;
 class SplashWindow;
 class ColourStrip;
 class CaptionLabel;
@@ -83,6 +86,13 @@ public:
     // The bird says the current Spanish line again at once, whatever the cycle is doing, and nothing of the cycle
     // moves. A hidden bird comes out for that line and goes again after it.
     void repeatSentence();
+    // Answers count once review play is set (caption_strip_review.cpp); shown sentences are counted too.
+    void setReviewPlay(ReviewPlay* review);
+    ReviewPlay* reviewPlay() const { return mReview; }
+    // Answers for the sentence on the strip, or the one shown last, and acknowledges it for kAnswerMarkMs.
+    void knewIt();
+    void didNotKnowIt();
+    static constexpr int kAnswerMarkMs = 1000;
     // The bird speaks at the settings' rate from its next line on.
     void applySpeechRate();
     // The settings dialog changed the settings: the text size applies, and what follows them is told.
@@ -119,6 +129,7 @@ public:
     void onSpanishEntryTick();
     void onPlaybackTick();
     void onPauseEnd();
+    void onAnswerMarkTimeout();
 
     // What shows, for tests and the benchmarks.
     QString spanishCaption() const;
@@ -130,6 +141,7 @@ public:
     bool isIdle() const;
     bool isOpen() const;
     bool isDragging() const { return mDragging; }
+    bool answerMarkShown(bool* knew = nullptr) const;
     // The colour the band along the lower edge is drawn in, or an invalid colour when it is erased.
     QColor stripColour() const;
     SplashWindow* splash() const { return mSplash.get(); }
@@ -158,6 +170,7 @@ private:
     bool showLineToolTip(QHelpEvent* event);
     void showSentence(const Sentence& sentence);
     void speakCurrentLine();
+    void answer(Grade grade);
     void startPlayback();
     void autoHideStep();
     void stepAsideForFullScreen();
@@ -201,8 +214,13 @@ private:
     QTimer mEnglishRiseTimer;
     QTimer mSpanishEntryTimer;
     QTimer mPlaybackTimer;
+    QTimer mAnswerMarkTimer;
+    ReviewPlay* mReview = nullptr;
+    AnswerMark* mAnswerMark = nullptr;
 
     Sentence mSentence;
+    // What answers are about: the sentence on the strip once it has arrived, until then the one before it.
+    Sentence mAnswerable;
     int mIntroCountdown = 0; // start-up countdown in pointer ticks
     int mEntryStep = 0;
     int mRiseStep = 0;

@@ -49,16 +49,20 @@ void CaptionStrip::onEnglishRiseTick() {
     const EnglishRiseTick tick = englishRiseTick(mRiseStep);
     mRiseStep = tick.nextStep;
     setEnglishTop(tick.top);
-    if (tick.finished)
+    if (tick.finished) {
         mEnglishRiseTimer.stop();
+        mAnswerable = mSentence;
+    }
 }
 
 void CaptionStrip::onSpanishEntryTick() {
     const SpanishEntryTick tick = spanishEntryTick(mEntryStep, mSentence.text.spanish);
     mSpanishLine->setText(tick.caption);
     mEntryStep = tick.nextStep;
-    if (tick.finished)
+    if (tick.finished) {
         mSpanishEntryTimer.stop();
+        mAnswerable = mSentence;
+    }
 }
 
 } // namespace parlavo

@@ -2,6 +2,7 @@
 
 #include "caption/caption_effects.h"
 #include "caption/caption_label.h"
+#include "lessons/review_play.h"
 
 #include <algorithm>
 
@@ -49,6 +50,8 @@ void CaptionStrip::showSentence(const Sentence& sentence) {
         mEnglishLine->setToolTip(sentence.text.english);
     }
     mPositionKeeper.positionMayHaveMoved();
+    if (mReview)
+        mReview->shown();
 }
 
 // The bird reads the line aloud in its speaker's voice while reading aloud is on, and waves either way. A bird out

@@ -1,6 +1,9 @@
 #include "app/command_line.h"
 
 #include "core/version.h"
+#include "lessons/own_lesson_sentences.h"
+#include "lessons/progress_export.h"
+#include "progress/sqlite_progress_store.h"
 
 #include <QSet>
 
@@ -12,7 +15,8 @@ constexpr char kUsage[] =
     "Usage: parlavo [--help] [--version]\n"
     "       parlavo --import FILE [--name NAME] [--spanish-column N] [--english-column N] [--replace]\n"
     "       parlavo --list-lessons\n"
-    "       parlavo --remove-lesson NAME\n";
+    "       parlavo --remove-lesson NAME\n"
+    "       parlavo --export-progress FILE\n";
 
 constexpr char kHelp[] =
     "Learn everyday Spanish from a caption strip at the top of the screen, read aloud by a bird.\n"
@@ -26,7 +30,9 @@ constexpr char kHelp[] =
     "  --english-column N    the column that holds the English text (default: detected)\n"
     "  --replace             replace a lesson of the same name\n"
     "  --list-lessons        print every lesson and its number of sentences\n"
-    "  --remove-lesson NAME  remove one of your own lessons\n";
+    "  --remove-lesson NAME  remove one of your own lessons\n"
+    "  --export-progress FILE\n"
+    "                        write every answer as CSV to FILE (- for standard output)\n";
 
 // Qt's own options and whether a value follows; a session manager restarts the program with -session.
 bool isQtOption(const QString& argument, bool* takesValue) {
@@ -87,6 +93,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         else if (option == QLatin1String("--remove-lesson")) {
             command.lessonName = value().value_or(QString());
             ok = act(CommandLine::Action::RemoveLesson) && !command.lessonName.isEmpty();
+        } else if (option == QLatin1String("--export-progress")) {
+            command.exportTarget = value().value_or(QString());
+            ok = act(CommandLine::Action::ExportProgress) && !command.exportTarget.isEmpty();
         } else if (option == QLatin1String("--import")) {
             command.import.file = value().value_or(QString());
             ok = act(CommandLine::Action::Import) && !command.import.file.isEmpty();
@@ -127,6 +136,11 @@ int runCommand(const CommandLine& command, QTextStream& out, QTextStream& err) {
         return listLessons(store, out);
     case CommandLine::Action::RemoveLesson:
         return removeLesson(command.lessonName, store, out, err);
+    case CommandLine::Action::ExportProgress: {
+        out.flush();
+        OwnLessonShelf shelf(store);
+        return exportProgress(command.exportTarget, SqliteProgressStore::defaultPath(), OwnLessonSentences(shelf));
+    }
     case CommandLine::Action::Misused:
     case CommandLine::Action::Run:
         break;

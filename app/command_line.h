@@ -7,13 +7,14 @@
 
 namespace parlavo {
 
-// What the command line asks for. The lesson commands run without a display and never start the strip.
+// What the command line asks for. The lesson commands and the export run without a display and never start the strip.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Import, ListLessons, RemoveLesson, Misused };
+    enum class Action { Run, Help, Version, Import, ListLessons, RemoveLesson, ExportProgress, Misused };
     Action action = Action::Run;
     ImportRequest import;
-    QString lessonName; // of --remove-lesson
-    QString misuse;     // what was wrong, for Misused
+    QString lessonName;   // of --remove-lesson
+    QString exportTarget; // of --export-progress: a file, or - for standard output
+    QString misuse;       // what was wrong, for Misused
 };
 
 // `arguments` without the program's name. Qt's own options (-session, -display, ...) are let through for Qt.

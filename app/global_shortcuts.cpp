@@ -15,8 +15,16 @@ constexpr CommandEntry kCommands[] = {{"Repeat sentence",
                                        [](CaptionStrip& strip) {
                                            strip.repeatSentence();
                                        }},
-                                      {"Pause / resume", [](CaptionStrip& strip) {
+                                      {"Pause / resume",
+                                       [](CaptionStrip& strip) {
                                            strip.isPaused() ? strip.resume() : strip.pause(PauseLength::HalfHour);
+                                       }},
+                                      {"Knew it",
+                                       [](CaptionStrip& strip) {
+                                           strip.knewIt();
+                                       }},
+                                      {"Didn't know it", [](CaptionStrip& strip) {
+                                           strip.didNotKnowIt();
                                        }}};
 static_assert(std::size(kCommands) == kCommandCount);
 

@@ -22,8 +22,8 @@ struct OwnLessonChoice {
 
 // The commands a key can start from any window, in the order of Settings::shortcuts. A new one is a row here, its key
 // in the file (settings_io.cpp) and what it does and is called (app/global_shortcuts.cpp); the build checks the rows.
-enum class Command { RepeatSentence, PauseOrResume };
-inline constexpr std::size_t kCommandCount = 2;
+enum class Command { RepeatSentence, PauseOrResume, KnewIt, DidNotKnowIt };
+inline constexpr std::size_t kCommandCount = 4;
 
 inline constexpr std::array<int, 3> kTextScales = {100, 125, 150}; // normal, large, larger
 
@@ -35,6 +35,9 @@ struct Settings {
     int spanishSeconds = 5;   // 5..15
     int englishSeconds = 3;   // 3..15
     bool inSequence = false;  // lessons in sequence, or at random
+    // Review play, which chooses by what the learner knows. inSequence is set with it, so that a version without
+    // Review play reads the lessons in sequence instead.
+    bool review = false;
     bool saveReadingPosition = true;
     bool saveSettingsOnClose = true;
     bool autoHide = false;

@@ -18,6 +18,8 @@ constexpr int kWidestLeft = 32767;
 // Sentence ids: line i of lesson g is 10000 + 100 g + i.
 constexpr int kFirstSentenceId = 10000;
 constexpr int kIdsPerLesson = 100;
+// "rd": 0 at random, 1 in sequence, and this for Review play, which earlier versions read as in sequence.
+constexpr int kReviewPlay = 2;
 
 QString key(const char* name) {
     return QString::fromLatin1(name);
@@ -122,7 +124,9 @@ struct StoredShortcut {
     QKeyCombination defaultKey;
 };
 constexpr StoredShortcut kShortcuts[] = {{"keyrepeat", Qt::CTRL | Qt::ALT | Qt::Key_R},
-                                         {"keypause", Qt::CTRL | Qt::ALT | Qt::Key_P}};
+                                         {"keypause", Qt::CTRL | Qt::ALT | Qt::Key_P},
+                                         {"keyknew", Qt::CTRL | Qt::ALT | Qt::Key_K},
+                                         {"keymissed", Qt::CTRL | Qt::ALT | Qt::Key_N}};
 static_assert(std::size(kShortcuts) == kCommandCount);
 const QString kNoShortcut = QStringLiteral("none");
 
@@ -164,6 +168,7 @@ Settings loadSettings(SettingsStore& store, int screenWidth) {
     s.englishSeconds = std::clamp(readNumber(store, "ctime", 3), 3, 15);
     s.spanishSeconds = std::clamp(readNumber(store, "etime", 5), 5, 15);
     s.inSequence = readNumber(store, "rd", 0) != 0;
+    s.review = readNumber(store, "rd", 0) == kReviewPlay;
     s.saveReadingPosition = readNumber(store, "psave", 1) == 1;
     s.saveSettingsOnClose = readNumber(store, "ssave", 1) != 0;
     s.autoHide = readNumber(store, "visi", 0) != 0;
@@ -196,7 +201,7 @@ bool saveDialogSettings(SettingsStore& store, const Settings& s) {
                                    {"n", s.timesPerSentence},
                                    {"ctime", s.englishSeconds},
                                    {"etime", s.spanishSeconds},
-                                   {"rd", flag(s.inSequence)},
+                                   {"rd", s.review ? kReviewPlay : flag(s.inSequence)},
                                    {"psave", flag(s.saveReadingPosition)},
                                    {"ssave", flag(s.saveSettingsOnClose)},
                                    {"visi", flag(s.autoHide)},

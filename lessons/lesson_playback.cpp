@@ -19,6 +19,10 @@ LessonPlayback::LessonPlayback(Settings& settings, RandomSource& random, OwnLess
     : mSettings(settings), mRandom(random), mOwnLessons(ownLessons) {}
 
 Sentence LessonPlayback::next() {
+    if (mSettings.review && mReview) {
+        if (std::optional<Sentence> chosen = mReview->nextForReview())
+            return *chosen;
+    }
     if (!mSettings.ownLesson.name.isEmpty())
         if (const OwnLesson* lesson = mOwnLessons.lesson(mSettings.ownLesson.name))
             return nextOwn(*lesson);
@@ -36,12 +40,12 @@ Sentence LessonPlayback::nextOwn(const OwnLesson& lesson) {
     if (!mSettings.inSequence) {
         mRandom.reseedFromClock();
         const int drawn = drawBelow(mRandom, lesson.size()) + 1;
-        return {lesson.line(drawn), mSettings.readingPosition, false, drawn};
+        return {lesson.line(drawn), mSettings.readingPosition, false, drawn, mSettings.ownLesson.name};
     }
     int& place = mSettings.ownLesson.place;
     const int read = place < 1 || place > lesson.size() ? 1 : place;
     place = read + 1;
-    return {lesson.line(read), mSettings.readingPosition, true, read};
+    return {lesson.line(read), mSettings.readingPosition, true, read, mSettings.ownLesson.name};
 }
 
 // Reading starts over at the lesson's first line after its last, and at it when the position is elsewhere.

@@ -5,6 +5,8 @@
 #include "lessons/own_lesson_shelf.h"
 #include "lessons/sentence_catalogue.h"
 
+#include <optional>
+
 namespace parlavo {
 
 // A sentence handed out for showing: its texts and speaker, where it stands in the lessons, and whether sequence
@@ -13,7 +15,8 @@ struct Sentence {
     LessonLine text;
     ReadingPosition position; // of a built-in line
     bool readInSequence = false;
-    int ownPlace = 0; // of a line of the user's own lesson, from 1; 0 for a built-in line
+    int ownPlace = 0;    // of a line of the user's own lesson, from 1; 0 for a built-in line
+    QString ownLesson{}; // that lesson's name, which answers are kept under
 };
 
 // The caption window as the display cycle drives it.
@@ -30,6 +33,13 @@ public:
     virtual void speak() = 0;
 };
 
+// Chooses the sentences of Review play; empty when it has none to offer, and playback then reads on in sequence.
+class ReviewSource {
+public:
+    virtual ~ReviewSource() = default;
+    virtual std::optional<Sentence> nextForReview() = 0;
+};
+
 // Lesson playback: which sentence comes next, in sequence from the reading position (which it moves on) or at
 // random, from the chosen own lesson when there is one that can be read and otherwise from the built-in ones, and
 // the timed display cycle that shows each one. A cycle shows the Spanish line for the Spanish seconds
@@ -40,6 +50,8 @@ class LessonPlayback {
 public:
     LessonPlayback(Settings& settings, RandomSource& random, OwnLessonShelf& ownLessons);
 
+    // Review play chooses through `review` once it is set.
+    void setReviewSource(ReviewSource* review) { mReview = review; }
     // Chooses the next sentence.
     Sentence next();
     // One 100 ms tick of the display cycle.
@@ -64,6 +76,7 @@ private:
     Settings& mSettings;
     RandomSource& mRandom;
     OwnLessonShelf& mOwnLessons;
+    ReviewSource* mReview = nullptr;
     int mTick = 0; // ticks within the current cycle
     int mCyclesShown = 0;
     Phase mPhase = Phase::Begin;

@@ -26,7 +26,7 @@ struct LessonLine {
 // which the catalogue tests rule out.
 const LessonLine& lessonLine(const ReadingPosition& position);
 
-// How many different lines built-in lesson 1..kChoosableLessons has.
+// How many lines built-in lesson 1..kChoosableLessons has as written, before it starts over to fill kLinesPerLesson.
 int dialogueLength(int lesson);
 
 // "Entire" (the whole course) followed by the names of lessons 1 to 17.

@@ -5,6 +5,7 @@
 #include "core/desktop_services.h"
 #include "menu/about_window.h"
 #include "menu/menu_placement.h"
+#include "menu/progress_view.h"
 #include "settings/settings_dialog.h"
 
 #include <QMouseEvent>
@@ -36,7 +37,10 @@ StripMenu::StripMenu(CaptionStrip& strip, Shell& shell, SettingsStore& store, Au
     settingsCommand = addCommand(QStringLiteral("&Settings..."), &StripMenu::openSettings);
     readAloudCommand = addCommand(kCaptionReadingAtStart, &StripMenu::toggleReadingAloud);
     repeatCommand = addCommand(QStringLiteral("&Repeat sentence"), &StripMenu::repeatSentence);
+    knewItCommand = addCommand(QStringLiteral("&Knew it"), &StripMenu::knewIt);
+    didNotKnowItCommand = addCommand(QStringLiteral("&Didn't know it"), &StripMenu::didNotKnowIt);
     buildPauseMenu();
+    progressCommand = addCommand(QStringLiteral("Pro&gress..."), &StripMenu::showProgress);
     aboutCommand = addCommand(QStringLiteral("&About..."), &StripMenu::showAbout);
     firstSeparator = menu.addSeparator();
     websiteCommand = addCommand(QStringLiteral("&Website"), &StripMenu::openWebsite);
@@ -116,6 +120,25 @@ void StripMenu::toggleReadingAloud() {
 
 void StripMenu::repeatSentence() {
     mStrip.repeatSentence();
+}
+
+void StripMenu::knewIt() {
+    mStrip.knewIt();
+}
+
+void StripMenu::didNotKnowIt() {
+    mStrip.didNotKnowIt();
+}
+
+// Without review play (the tests' strips) there is no progress to show.
+void StripMenu::showProgress() {
+    const ReviewPlay* review = mStrip.reviewPlay();
+    if (!review)
+        return;
+    if (!mProgress)
+        mProgress.reset(loadProgressView(review->progress(), review->sentences()));
+    if (mProgress)
+        mProgress->showCurrent();
 }
 
 void StripMenu::showAbout() {

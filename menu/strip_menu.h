@@ -16,6 +16,7 @@ namespace parlavo {
 class Autostart;
 class CaptionStrip;
 class AboutWindow;
+class ProgressView;
 class SettingsStore;
 class Shell;
 
@@ -53,6 +54,9 @@ public:
     void openSettings();
     void toggleReadingAloud();
     void repeatSentence();
+    void knewIt();
+    void didNotKnowIt();
+    void showProgress();
     void showAbout();
     void openWebsite();
     void writeEmail();
@@ -60,6 +64,8 @@ public:
 
     // Null until About is first used.
     AboutWindow* aboutWindow() const { return mAbout.get(); }
+    // Null until Progress is first used.
+    ProgressView* progressWindow() const { return mProgress.get(); }
 
     LeftButtonMenu menu;
     QAction* settingsCommand = nullptr;
@@ -69,6 +75,9 @@ public:
     QMenu* pauseMenu = nullptr;
     std::array<QAction*, 3> pauseCommands{}; // half an hour, an hour, until the morning
     QAction* resumeCommand = nullptr;
+    QAction* knewItCommand = nullptr;
+    QAction* didNotKnowItCommand = nullptr;
+    QAction* progressCommand = nullptr;
     QAction* aboutCommand = nullptr;
     QAction* firstSeparator = nullptr;
     QAction* websiteCommand = nullptr;
@@ -85,6 +94,7 @@ private:
     SettingsStore& mStore;
     Autostart& mAutostart;
     std::unique_ptr<AboutWindow> mAbout;
+    std::unique_ptr<ProgressView> mProgress;
     bool mReadingAloud = true;
     // A click on another program's window closes a popup on X11, but never reaches X from a native window of a
     // Wayland desktop; the pointer leaving for a second does, there as here.

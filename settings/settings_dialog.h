@@ -43,7 +43,7 @@ public:
     QGroupBox* playModeFrame = nullptr;
     QGroupBox* languageOrderFrame = nullptr;
     std::array<QRadioButton*, kLessonCount> lessonChoices{};
-    std::array<QRadioButton*, 2> playModeChoices{};      // at random, in sequence
+    std::array<QRadioButton*, 3> playModeChoices{};      // at random, in sequence, review
     std::array<QRadioButton*, 2> languageOrderChoices{}; // Spanish first, English first
     QLabel* repeatsLabel = nullptr;
     QLabel* spanishSecondsLabel = nullptr;

@@ -34,7 +34,7 @@ void SettingsDialog::fillFromRecord() {
     textSizeBox->setCurrentIndex(
         int(std::find(kTextScales.begin(), kTextScales.end(), mSettings.textScale) - kTextScales.begin()));
 
-    playModeChoices[mSettings.inSequence ? 1 : 0]->setChecked(true);
+    playModeChoices[mSettings.review ? 2 : mSettings.inSequence ? 1 : 0]->setChecked(true);
     languageOrderChoices[mSettings.languageOrder == LanguageOrder::SpanishFirst ? 0 : 1]->setChecked(true);
     // A lesson number outside the list selects nothing, and closing then keeps it.
     if (QAbstractButton* lesson = mLessons->button(mSettings.lesson))
@@ -67,7 +67,8 @@ void SettingsDialog::commitChoices() {
         mSettings.ownLesson = {own, 0};
     mStrip.ownLessons().forget();
 
-    mSettings.inSequence = playModeChoices[1]->isChecked();
+    mSettings.review = playModeChoices[2]->isChecked();
+    mSettings.inSequence = playModeChoices[1]->isChecked() || mSettings.review;
     mSettings.languageOrder =
         languageOrderChoices[0]->isChecked() ? LanguageOrder::SpanishFirst : LanguageOrder::EnglishFirst;
     // A box's value is always its last acceptable number: half-typed text never reaches the settings.

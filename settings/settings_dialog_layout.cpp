@@ -35,7 +35,8 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
 }
 
 // A frame holding exclusive choices one under the other.
-QGroupBox* choiceFrame(const QString& caption, std::array<QRadioButton*, 2>& choices, const QStringList& captions,
+template <std::size_t count>
+QGroupBox* choiceFrame(const QString& caption, std::array<QRadioButton*, count>& choices, const QStringList& captions,
                        QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     auto* column = new QVBoxLayout(frame);
@@ -47,19 +48,26 @@ QGroupBox* choiceFrame(const QString& caption, std::array<QRadioButton*, 2>& cho
 
 } // namespace
 
-// The lesson list on top; below it the play mode and language order side by side, then the timings with the
-// switches beside them, the speech speed, and stepping aside across the foot. The layout sizes the dialog and
-// fixes it there, so a larger font or scale grows it instead of cutting captions off.
+// The built-in course's column as it has always been: the lesson list on top; below it the play mode and language
+// order side by side, then the timings with the switches beside them, the speech speed, and stepping aside across the
+// foot. Beside it, the user's own lessons, the text size and the keys, so that the dialog stays short enough for a
+// small screen. The layout sizes the dialog and fixes it there, so a larger font or scale grows it instead of cutting
+// captions off.
 void SettingsDialog::buildControls() {
-    auto* page = new QVBoxLayout(this);
+    auto* page = new QHBoxLayout(this);
     page->setSizeConstraint(QLayout::SetFixedSize);
+    auto* course = new QVBoxLayout;
     buildLessonChoice();
-    page->addWidget(lessonFrame);
+    course->addWidget(lessonFrame);
+    course->addLayout(buildPlayChoices());
+    course->addLayout(buildTimingsAndSwitches());
+    auto* yours = new QVBoxLayout;
     buildOwnLessons();
-    page->addWidget(ownLessons);
-    page->addLayout(buildPlayChoices());
-    page->addLayout(buildTimingsAndSwitches());
-    page->addLayout(buildTextAndKeyRows());
+    yours->addWidget(ownLessons);
+    yours->addLayout(buildTextAndKeyRows());
+    yours->addStretch();
+    page->addLayout(course);
+    page->addLayout(yours);
     for (QRadioButton* mode : playModeChoices)
         connect(mode, &QRadioButton::toggled, this, &SettingsDialog::onPlayModeChanged);
     orderTabStops();
@@ -100,7 +108,8 @@ void SettingsDialog::clearBuiltInChoice() {
 // Each frame as wide as its own choices need: lined up with the columns below, the pair would widen the dialog.
 QLayout* SettingsDialog::buildPlayChoices() {
     auto* row = new QHBoxLayout;
-    playModeFrame = choiceFrame(QStringLiteral("Play mode"), playModeChoices, {"at random", "Sequence"}, this);
+    playModeFrame =
+        choiceFrame(QStringLiteral("Play mode"), playModeChoices, {"at random", "Sequence", "Review"}, this);
     languageOrderFrame = choiceFrame(QStringLiteral("English and Spanish Order"), languageOrderChoices,
                                      {"First Spanish, then English", "First English, then Spanish"}, this);
     row->addWidget(playModeFrame);
@@ -170,10 +179,9 @@ QSpinBox* SettingsDialog::addTimingRow(QGridLayout& grid, int row, const QString
 // laid out, then the rest of the lessons, the right column before the left, the user's own, then the keys.
 void SettingsDialog::orderTabStops() {
     std::vector<QWidget*> stops = {
-        lessonChoices[0], timingBoxes[0],          timingBoxes[1],     playModeChoices[0],
-        timingBoxes[2],   languageOrderChoices[0], playModeChoices[1], languageOrderChoices[1],
-        speechSpeedBox,   saveReadingPositionBox,  autoHideBox,        startAtLogOnBox,
-        saveSettingsBox,  stepAsideForFilmsBox};
+        lessonChoices[0],        timingBoxes[0],     timingBoxes[1],          playModeChoices[0], timingBoxes[2],
+        languageOrderChoices[0], playModeChoices[1], languageOrderChoices[1], playModeChoices[2], speechSpeedBox,
+        saveReadingPositionBox,  autoHideBox,        startAtLogOnBox,         saveSettingsBox,    stepAsideForFilmsBox};
     stops.insert(stops.end(), lessonChoices.begin() + kLeftColumnLessons, lessonChoices.end());
     stops.insert(stops.end(), lessonChoices.begin() + 1, lessonChoices.begin() + kLeftColumnLessons);
     stops.insert(stops.end(),

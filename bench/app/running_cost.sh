@@ -5,7 +5,8 @@
 # window (an empty Qt window that reads the pointer every 60 ms); then each against the reference.
 #   bench/app/running_cost.sh BUILD_DIR [SECONDS] [SETTINGS...]
 # SETTINGS are extra key=value lines for the [Spanish] section (for example visi=1; a pauseuntil= time some
-# minutes ahead measures the paused program, which starts without its splash).
+# minutes ahead measures the paused program, which starts without its splash). With PARLAVO_ANSWERS=N the
+# programs start on a progress database of N answers (Review play is rd=2).
 set -euo pipefail
 build=$(cd "${1:-build/ci}" && pwd)
 seconds=${2:-60}
@@ -15,6 +16,8 @@ extra=$(printf '%s\n' "$@")
 "$root/scripts/with-x11" "$root/scripts/with-pulse" bash -s "$build" "$seconds" "$extra" <<'SCRIPT'
 set -euo pipefail
 build=$1 seconds=$2 extra=$3
+[ -z "${PARLAVO_ANSWERS:-}" ] ||
+    "$build/bench/lessons/bench_fill_progress" "$PARLAVO_ANSWERS" "$XDG_DATA_HOME/parlavo/progress.sqlite"
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 peak_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }

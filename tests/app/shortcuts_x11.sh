@@ -3,6 +3,7 @@
 # keys held and says so once for each.
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
+program=$1
 lock_is() { xset q | grep -q "$1: *$2"; }
 
 # Not read aloud: only the repeat key makes the bird speak, and its balloon show.
@@ -17,6 +18,10 @@ expect_eq "$(xdotool getactivewindow getwindowname)" editor "the window with the
 
 xdotool key ctrl+alt+r
 wait_until "the balloon of the repeated line" title_viewable "Parlavo balloon"
+# The answer keys answer for the sentence on the strip, once the first has come: the answers reach the database.
+answered() { xdotool key "$1" && "$program" --export-progress - 2>/dev/null | grep -q ",$2,"; }
+wait_until "the answer of the knew-it key" answered ctrl+alt+k good
+wait_until "the answer of the didn't-know-it key" answered ctrl+alt+n again
 xdotool key ctrl+alt+p
 wait_until "the pause key to pause" is_paused
 xdotool key Caps_Lock
@@ -34,7 +39,8 @@ XDG_RUNTIME_DIR=$PARLAVO_TMP/second-runtime XDG_CONFIG_HOME=$PARLAVO_TMP/second-
 second=$!
 patiently "the second copy to find the keys held" grep -q 'Ctrl+Alt+P is held' "$PARLAVO_TMP/second.log"
 sleep 1
-expect_eq "$(count_lines 'Ctrl\+Alt\+(R|P) is held by another program' "$PARLAVO_TMP/second.log")" 2 "reports of held keys"
+expect_eq "$(count_lines 'Ctrl\+Alt\+(R|P|K|N) is held by another program' "$PARLAVO_TMP/second.log")" 4 \
+    "reports of held keys"
 end_copy "$second"
 xdotool key ctrl+alt+p
 wait_until "the first copy's keys to work on" is_playing

@@ -61,6 +61,10 @@ private slots:
                                   << "Usage:";
         QTest::newRow("two actions") << "--list-lessons --remove-lesson x" << 2 << ""
                                      << "Usage:";
+        QTest::newRow("export without a file") << "--export-progress" << 2 << ""
+                                               << "Usage:";
+        QTest::newRow("export and a lesson command") << "--export-progress - --list-lessons" << 2 << ""
+                                                     << "Usage:";
         QTest::newRow("session restart") << "-session 1234abc" << -1 << ""
                                          << "";
         QTest::newRow("nothing") << "" << -1 << ""

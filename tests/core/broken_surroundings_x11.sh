@@ -39,8 +39,8 @@ start() {
         no-runtime-folder) runtime=(-u XDG_RUNTIME_DIR) ;;
         esac
     done
-    command=("${prefix[@]}" env "${runtime[@]}" XDG_CONFIG_HOME="$dir/config" HOME="$dir/home" TMPDIR="$dir/tmp"
-        "$program")
+    command=("${prefix[@]}" env "${runtime[@]}" XDG_CONFIG_HOME="$dir/config" XDG_DATA_HOME="$dir/data"
+        HOME="$dir/home" TMPDIR="$dir/tmp" "$program")
     "${command[@]}" 2>"$log" &
     pid=$!
     skip_splash

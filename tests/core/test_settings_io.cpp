@@ -52,6 +52,8 @@ private slots:
         row("switch stored as 2", "mark", "2", "1");
         row("auto-hide stored as -1", "visi", "-1", "1");
         row("red carried as stored", "red", "7", "7");
+        row("review play", "rd", "2", "2");
+        row("play mode from a later version", "rd", "3", "1");
         row("left rounds to a pixel", "left", "9008", "9015");
         row("left of the screen", "left", "-300", "0");
         row("beyond the right edge", "left", "40000", "21690");

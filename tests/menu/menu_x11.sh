@@ -17,7 +17,7 @@ menu_right=$((menu_left + menu_width)) picture_right=$((strip_left + 474)) strip
     fail "menu's top at $menu_top, the strip's bottom at $strip_bottom"
 
 for close in "mousemove 960 540 click 1" "key Escape"; do
-    click_menu_item 52
+    click_menu_item 64
     wait_until "the About window centred on the screen" about_is_up
     xdotool $close
     wait_until "the About window to go after $close" eval '! about_is_up'
@@ -27,7 +27,7 @@ xdotool mousemove 960 700
 wait_until "the menu to go with the pointer away" eval '! menu_window'
 
 open_menu
-click_menu_item 92
+click_menu_item 95
 wait_until "the program to end" eval '! is_running $pid'
 status=0
 wait "$pid" || status=$?

@@ -25,7 +25,7 @@ QString shownChoices(const SettingsDialog& d) {
         return it == options.end() ? QStringLiteral("none") : names.value(i, QString::number(i));
     };
     QString shown = chosen(d.languageOrderChoices, {"Spanish", "English"}) + ' ' +
-                    chosen(d.playModeChoices, {"random", "sequence"}) + ' ' + chosen(d.lessonChoices);
+                    chosen(d.playModeChoices, {"random", "sequence", "review"}) + ' ' + chosen(d.lessonChoices);
     for (const QSpinBox* box : d.timingBoxes)
         shown += ' ' + box->text();
     shown += ' ';
@@ -114,6 +114,8 @@ private slots:
         addRow("schedule disabled at random", {"rd=0", "", "schedule", "", "remove@0 saved"});
         addRow("Sequence clicked", {"rd=0", "", "mode1 schedule", "rd=1 psave=0", "remove@0 saved"});
         addRow("at random clicked", {"rd=1", "", "mode0 schedule", "rd=0", "remove@0 saved"});
+        addRow("Review clicked", {"rd=1", "", "mode2 schedule", "rd=2", "remove@0 saved"});
+        addRow("Review shown", {"rd=2", "Spanish review 1 2 5 3 -x-x", "mode1", "rd=1", "remove@0 saved"});
 
         // A typed number counts once the range can take it; until then the box keeps its last one.
         addRow("timings typed", {"", "", "box0=12 box1=15 box2=9", "n=12 etime=15 ctime=9", "remove@0 saved"});

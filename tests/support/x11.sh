@@ -97,7 +97,8 @@ open_menu() {
     read -r menu_left menu_top menu_width menu_height _ < <(geometry "$(menu_window)")
 }
 # click_menu_item PERCENT: the item at that fraction of the menu's height. The items are Settings, Read
-# aloud, Repeat sentence, Pause, About, a separator, Website, E-mail, a separator and Exit.
+# aloud, Repeat sentence, Knew it, Didn't know it, Pause, Progress, About, a separator, Website, E-mail, a
+# separator and Exit.
 click_menu_item() { xdotool mousemove $((menu_left + menu_width / 2)) $((menu_top + menu_height * $1 / 100)) click 1; }
 # skip_splash: clicks the splash picture once it shows, so that the strip comes up at once.
 skip_splash() {
