@@ -27,8 +27,9 @@ answer d 2
 end_program
 expect_eq "$(answers | cut -d, -f3,6 | tr '\n' ' ')" "1,good 2,again " "lines and answers of the first run"
 
-# The faked clock is libfaketime's, preloaded into the program itself so that its signals reach it.
-printf '#!/bin/sh\nLD_PRELOAD=%s FAKETIME=+3d FAKETIME_DONT_FAKE_MONOTONIC=1 exec "%s"\n' \
+# The faked clock is libfaketime's, preloaded into the program itself so that its signals reach it; a sanitizer
+# build must be told that a library preloaded before its runtime is meant.
+printf '#!/bin/sh\nASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" LD_PRELOAD=%s FAKETIME=+3d FAKETIME_DONT_FAKE_MONOTONIC=1 exec "%s"\n' \
     "$(dpkg -L libfaketime | grep '/libfaketimeMT.so.1$')" "$program" >"$PARLAVO_TMP/later"
 chmod +x "$PARLAVO_TMP/later"
 start_program "$PARLAVO_TMP/later" skip-splash
