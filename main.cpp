@@ -88,7 +88,6 @@ int main(int argc, char* argv[]) {
     SqliteProgressStore progressStore(SqliteProgressStore::defaultPath(), calendar);
     WindowProgressMessages progressMessages;
     LearnerProgress progress(progressStore, calendar, progressMessages);
-    progress.start();
     OwnLessonSentences reviewSentences(strip.ownLessons());
     ReviewPlay review(progress, settings, reviewSentences);
     strip.setReviewPlay(&review);

@@ -66,8 +66,8 @@ public:
     // Start-up after the single-copy check: the settings, the splash, the timers, the first sentence and the
     // strip's place. Leaves the strip hidden and the splash showing.
     void start();
-    // The exit command's save: reading aloud, the left edge and, when kept, the reading position. Returns false
-    // when the store could not be written.
+    // The exit command's save: reading aloud, the left edge and, when kept, the reading position, and the progress
+    // still waiting in memory. Returns false when the settings store could not be written.
     bool saveAtExit();
     // Stops the timers that drive the program, before it ends.
     void stopForShutdown();

@@ -3,6 +3,7 @@
 #include "app/splash_window.h"
 #include "caption/drag.h"
 #include "core/settings_io.h"
+#include "lessons/review_play.h"
 
 namespace parlavo {
 
@@ -83,6 +84,8 @@ void CaptionStrip::closeSplash() {
 }
 
 bool CaptionStrip::saveAtExit() {
+    if (mReview)
+        mReview->progress().saveWaiting();
     if (!saveExitSettings(mServices.store, mSettings))
         return false;
     mPositionKeeper.markStored();

@@ -4,7 +4,7 @@
 
 namespace parlavo {
 
-ProgressSummary ProgressSummary::of(const LearnerProgress& progress, const ReviewSentences& sentences) {
+ProgressSummary ProgressSummary::of(LearnerProgress& progress, const ReviewSentences& sentences) {
     const CalendarClock& clock = progress.clock();
     const QDate today = clock.today();
     const QDate first = today.addDays(1 - kDaysShown);

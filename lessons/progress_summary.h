@@ -34,7 +34,7 @@ struct ProgressSummary {
     std::vector<DayActivity> lastDays; // kDaysShown days, oldest first, ending today
     std::vector<LessonKnowledge> lessons;
 
-    static ProgressSummary of(const LearnerProgress& progress, const ReviewSentences& sentences);
+    static ProgressSummary of(LearnerProgress& progress, const ReviewSentences& sentences);
 };
 
 } // namespace parlavo

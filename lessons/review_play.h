@@ -59,7 +59,7 @@ public:
     void shown();
     // Records an answer about a shown sentence before returning; false when answers cannot be about it.
     bool answer(const Sentence& sentence, Grade grade);
-    const LearnerProgress& progress() const { return mProgress; }
+    LearnerProgress& progress() { return mProgress; }
     const ReviewSentences& sentences() const { return mSentences; }
 
 private:

@@ -7,7 +7,7 @@
 
 namespace parlavo {
 
-ProgressView* loadProgressView(const LearnerProgress& progress, const ReviewSentences& sentences) {
+ProgressView* loadProgressView(LearnerProgress& progress, const ReviewSentences& sentences) {
     static QLibrary module;
     if (!module.isLoaded()) {
         const QString programFolder = QCoreApplication::applicationDirPath();

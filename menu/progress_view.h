@@ -18,11 +18,11 @@ public:
 };
 
 // The module's one entry point, by this name.
-using MakeProgressView = ProgressView* (*)(const LearnerProgress& progress, const ReviewSentences& sentences);
+using MakeProgressView = ProgressView* (*)(LearnerProgress& progress, const ReviewSentences& sentences);
 inline constexpr char kMakeProgressView[] = "parlavoMakeProgressView";
 
 // Loads the module (beside the program in a build, in libexec/parlavo beside the program's bin folder once
 // installed) and makes the window; null, with a line on standard error, when it cannot be loaded.
-ProgressView* loadProgressView(const LearnerProgress& progress, const ReviewSentences& sentences);
+ProgressView* loadProgressView(LearnerProgress& progress, const ReviewSentences& sentences);
 
 } // namespace parlavo

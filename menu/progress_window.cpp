@@ -61,7 +61,7 @@ QChartView* chartView(QWidget* parent, const QSize& size) {
 
 } // namespace
 
-ProgressWindow::ProgressWindow(const LearnerProgress& progress, const ReviewSentences& sentences)
+ProgressWindow::ProgressWindow(LearnerProgress& progress, const ReviewSentences& sentences)
     : mProgress(progress), mSentences(sentences) {
     setWindowTitle(QStringLiteral("Parlavo progress"));
     auto* page = new QVBoxLayout(this);
@@ -137,7 +137,7 @@ void ProgressWindow::chooseExportFile() {
 
 } // namespace parlavo
 
-extern "C" Q_DECL_EXPORT parlavo::ProgressView* parlavoMakeProgressView(const parlavo::LearnerProgress& progress,
+extern "C" Q_DECL_EXPORT parlavo::ProgressView* parlavoMakeProgressView(parlavo::LearnerProgress& progress,
                                                                         const parlavo::ReviewSentences& sentences) {
     return new parlavo::ProgressWindow(progress, sentences);
 }

@@ -12,7 +12,7 @@ namespace parlavo {
 // how much of each lesson is known. An ordinary window; "Export..." writes every answer as CSV.
 class ProgressWindow final : public ProgressView {
 public:
-    ProgressWindow(const LearnerProgress& progress, const ReviewSentences& sentences);
+    ProgressWindow(LearnerProgress& progress, const ReviewSentences& sentences);
 
     void showCurrent() override;
     bool exportTo(const QString& path) override;
@@ -23,7 +23,7 @@ public:
 private:
     void chooseExportFile();
 
-    const LearnerProgress& mProgress;
+    LearnerProgress& mProgress;
     const ReviewSentences& mSentences;
     QWidget* mDaysChart = nullptr;
     QWidget* mLessonsChart = nullptr;

@@ -132,7 +132,7 @@ void StripMenu::didNotKnowIt() {
 
 // Without review play (the tests' strips) there is no progress to show.
 void StripMenu::showProgress() {
-    const ReviewPlay* review = mStrip.reviewPlay();
+    ReviewPlay* review = mStrip.reviewPlay();
     if (!review)
         return;
     if (!mProgress)

@@ -5,10 +5,6 @@ namespace parlavo {
 LearnerProgress::LearnerProgress(ProgressStore& store, const CalendarClock& clock, ProgressMessages& messages)
     : mStore(store), mClock(clock), mMessages(messages) {}
 
-void LearnerProgress::start() {
-    reachStore();
-}
-
 // Opening again after the store was unavailable reads what it holds; answers given meanwhile are newer and stay.
 bool LearnerProgress::reachStore() {
     if (mOpen || mTooNew)
@@ -21,6 +17,7 @@ bool LearnerProgress::reachStore() {
         break;
     case ProgressStore::Opening::TooNew:
         mTooNew = true;
+        mWaitingShown.clear(); // counted before the store was opened; they can never be written
         mMessages.tell(QStringLiteral("The progress database was written by a newer version of Parlavo. It is left "
                                       "as it is, Review play is off and answers are not saved."));
         return false;
@@ -58,6 +55,7 @@ void LearnerProgress::writeWaiting() {
 }
 
 MemoryState LearnerProgress::answer(const SentenceKey& sentence, Grade grade) {
+    reachStore();
     const auto known = mStates.constFind(sentence);
     const MemoryState after =
         mModel.answer(known == mStates.cend() ? std::nullopt : std::optional<MemoryState>(*known), grade);
@@ -69,14 +67,24 @@ MemoryState LearnerProgress::answer(const SentenceKey& sentence, Grade grade) {
     return after;
 }
 
-std::vector<AnswerRecord> LearnerProgress::answers() const {
-    std::vector<AnswerRecord> all = mOpen ? mStore.answers() : std::vector<AnswerRecord>();
+bool LearnerProgress::reviewAvailable() {
+    reachStore();
+    return !mTooNew;
+}
+
+const QHash<SentenceKey, MemoryState>& LearnerProgress::states() {
+    reachStore();
+    return mStates;
+}
+
+std::vector<AnswerRecord> LearnerProgress::answers() {
+    std::vector<AnswerRecord> all = reachStore() ? mStore.answers() : std::vector<AnswerRecord>();
     all.insert(all.end(), mWaitingAnswers.begin(), mWaitingAnswers.end());
     return all;
 }
 
-QMap<QDate, int> LearnerProgress::shownPerDay(const QDate& from) const {
-    QMap<QDate, int> days = mOpen ? mStore.shownPerDay(from) : QMap<QDate, int>();
+QMap<QDate, int> LearnerProgress::shownPerDay(const QDate& from) {
+    QMap<QDate, int> days = reachStore() ? mStore.shownPerDay(from) : QMap<QDate, int>();
     for (auto day = mWaitingShown.cbegin(); day != mWaitingShown.cend(); ++day) {
         if (day.key() >= from)
             days[day.key()] += day.value();
@@ -88,7 +96,13 @@ void LearnerProgress::shown() {
     if (mTooNew)
         return;
     ++mWaitingShown[mClock.today()];
-    writeWaiting();
+    if (mOpen || !mWaitingAnswers.empty())
+        writeWaiting();
+}
+
+void LearnerProgress::saveWaiting() {
+    if (waitingWrites() > 0)
+        writeWaiting();
 }
 
 } // namespace parlavo

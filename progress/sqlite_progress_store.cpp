@@ -145,7 +145,7 @@ SqliteProgressStore::Health SqliteProgressStore::connect() {
         return Health::Failed;
     // The program runs all day and writes a row at a time: a small page cache keeps its memory down, the
     // check below included, which reads every page once.
-    QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=-128"));
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=-32"));
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
         return isDamage(version.lastError()) ? Health::Damaged : Health::Failed;

@@ -109,7 +109,6 @@ private slots:
         FakeCalendarClock clock;
         RecordingMessages messages;
         LearnerProgress progress(store, clock, messages);
-        progress.start();
         Settings settings;
         settings.ownLesson.name = QStringLiteral("Tren");
         const OwnLessonSentences sentences(shelf);
@@ -167,7 +166,6 @@ private slots:
         store.shown[clock.today()] = 7;
         RecordingMessages messages;
         LearnerProgress progress(store, clock, messages);
-        progress.start();
         const ProgressSummary summary = ProgressSummary::of(progress, BuiltInSentences());
         QCOMPARE(summary.streak, streak);
         QCOMPARE(summary.lastDays.size(), 30u);

@@ -38,7 +38,8 @@ private slots:
         FakeCalendarClock clock(first.addDays(2));
         RecordingMessages messages;
         LearnerProgress progress(store, clock, messages);
-        progress.start();
+        progress.shown();
+        QCOMPARE(store.openings, 0);
 
         const MemoryState known = progress.answer(SentenceKey::builtIn(1, 1), Grade::Good);
         store.writable = !writesFail;
@@ -59,10 +60,25 @@ private slots:
         progress.shown();
         QCOMPARE(progress.waitingWrites(), 0);
         QCOMPARE(store.written.size(), saved ? 3u : 0u);
-        QCOMPARE(store.shown.value(clock.today()), saved ? 3 : 0);
+        QCOMPARE(store.shown.value(clock.today()), saved ? 4 : 0);
         if (saved)
             QCOMPARE(store.written[1].grade, Grade::Again);
         QCOMPARE(messages.told.size(), message.isEmpty() ? 0 : 1);
+    }
+
+    // A learner who only listens never has the database loaded while the program runs: what was shown is saved at
+    // exit.
+    void savesWhatWasShownAtExit() {
+        FakeProgressStore store;
+        FakeCalendarClock clock;
+        RecordingMessages messages;
+        LearnerProgress progress(store, clock, messages);
+        progress.shown();
+        progress.shown();
+        QCOMPARE(store.openings, 0);
+        progress.saveWaiting();
+        QCOMPARE(store.openings, 1);
+        QCOMPARE(store.shown.value(clock.today()), 2);
     }
 };
 

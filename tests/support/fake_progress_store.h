@@ -17,8 +17,9 @@ public:
     QMap<QDate, int> shown;
     QHash<SentenceKey, MemoryState> stored;
     std::function<void(const AnswerRecord&)> beforeWriting;
+    int openings = 0;
 
-    Opening open() override { return opening; }
+    Opening open() override { return ++openings, opening; }
     QString setAsideName() const override { return QStringLiteral("progress.sqlite.damaged-x"); }
     bool recordAnswer(const AnswerRecord& answer) override {
         if (writable && beforeWriting)
