@@ -46,22 +46,11 @@ for n in $(seq 50); do
     XDG_DATA_HOME=$scratch/fifty "$program" --import "$scratch/small.txt" --name "Lesson $n" >/dev/null
 done
 
-"$root/scripts/with-x11" bash -s "$program" "$runs" "$seconds" "$scratch" <<'SCRIPT'
+"$root/scripts/with-x11" bash -s "$program" "$runs" "$seconds" "$scratch" "$root" <<'SCRIPT'
 set -euo pipefail
 program=$1 runs=$2 seconds=$3 scratch=$4
-median_start_ms() {
-    local times=() start pid
-    for _ in $(seq "$runs"); do
-        start=$(date +%s%N)
-        "$program" 2>/dev/null &
-        pid=$!
-        until xdotool search --onlyvisible --name '^Version$' >/dev/null 2>&1; do sleep 0.005; done
-        times+=($((($(date +%s%N) - start) / 1000000)))
-        kill -TERM "$pid"
-        wait "$pid" || true
-    done
-    printf '%s\n' "${times[@]}" | sort -n | awk '{t[NR] = $1} END {print t[int((NR + 1) / 2)]}'
-}
+source "$5/bench/start_times.sh"
+median_start_ms() { start_times "$program" "$runs" | awk '{t[NR] = $1} END {print t[int((NR + 1) / 2)]}'; }
 without=$(XDG_DATA_HOME=$scratch/empty median_start_ms)
 with=$(XDG_DATA_HOME=$scratch/fifty median_start_ms)
 awk -v a="$without" -v b="$with" -v r="$runs" \

@@ -15,20 +15,10 @@ echo "package $(basename "$deb"): $(stat -c %s "$deb") bytes"
 echo "installed size (dpkg-deb -I): $(dpkg-deb -f "$deb" Installed-Size) KiB"
 dpkg-deb -x "$deb" "$scratch/root"
 
-"$root/scripts/with-x11" bash -s "$scratch/root/usr/bin/parlavo" "$runs" <<'SCRIPT'
+"$root/scripts/with-x11" bash -s "$scratch/root/usr/bin/parlavo" "$runs" "$root" <<'SCRIPT'
 set -euo pipefail
-program=$1 runs=$2
-times=()
-for _ in $(seq "$runs"); do
-    start=$(date +%s%N)
-    "$program" 2>/dev/null &
-    pid=$!
-    until xdotool search --onlyvisible --name '^Version$' >/dev/null 2>&1; do sleep 0.005; done
-    times+=($((($(date +%s%N) - start) / 1000000)))
-    kill -TERM "$pid"
-    wait "$pid" || true
-done
-printf '%s\n' "${times[@]}" | sort -n | awk '{t[NR] = $1} END {
+source "$3/bench/start_times.sh"
+start_times "$1" "$2" | awk '{t[NR] = $1} END {
     printf "unpacked program start to splash mapped, %d starts: min %d ms, median %d ms, max %d ms\n",
         NR, t[1], t[int((NR + 1) / 2)], t[NR]}'
 SCRIPT
