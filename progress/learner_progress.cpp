@@ -38,8 +38,9 @@ bool LearnerProgress::reachStore() {
     return true;
 }
 
+// The caller has tried to reach the store once already; a store that cannot be opened is not tried twice.
 void LearnerProgress::writeWaiting() {
-    if (!reachStore())
+    if (!mOpen)
         return;
     std::size_t written = 0;
     while (written < mWaitingAnswers.size() && mStore.recordAnswer(mWaitingAnswers[written]))
@@ -97,11 +98,11 @@ void LearnerProgress::shown() {
         return;
     ++mWaitingShown[mClock.today()];
     if (mOpen || !mWaitingAnswers.empty())
-        writeWaiting();
+        saveWaiting();
 }
 
 void LearnerProgress::saveWaiting() {
-    if (waitingWrites() > 0)
+    if (waitingWrites() > 0 && reachStore())
         writeWaiting();
 }
 
